@@ -1,0 +1,19 @@
+#include "colour_scale.h"
+
+void CWorld::UpdatePlantColour(std::int32_t growth) {
+  if (const auto a = colour_scale::FadeLevel(growth)) {
+    plantColour = KindColour{*a, 255.0, *a};
+  }
+}
+
+void CWorld::UpdateHerbivoreColour(std::int32_t energy) {
+  if (const auto a = colour_scale::FadeLevel(energy)) {
+    herbivoreColour = KindColour{*a, *a, 255.0};
+  }
+}
+
+void CWorld::UpdateCarnivoreColour(std::int32_t energy) {
+  if (const auto a = colour_scale::FadeLevel(energy)) {
+    carnivoreColour = KindColour{255.0, *a, *a};
+  }
+}

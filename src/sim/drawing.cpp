@@ -1,0 +1,87 @@
+// Board drawing: the grid of 21 x 21 empty cells, each animal as a thick
+// square with a band on the side it heads to, each plant as a solid disc.
+// Cell (x, y) covers pixel columns 20x - 20 .. 20x - 1 and rows 20y - 20 .. 20y - 1.
+
+#include "colour_scale.h"
+#include "wrapping.h"
+#include "world.h"
+
+namespace {
+
+constexpr std::int32_t kCellSize = 20;
+constexpr std::int32_t kBoardCells = 21;
+constexpr std::int32_t kGridPenWidth = 1;
+constexpr std::int32_t kAnimalPenWidth = 5;
+constexpr std::int32_t kPlantPenWidth = 18;
+constexpr std::int32_t kBandDepth = 5;
+constexpr std::int32_t kPlantInset = 7;  // the plant's 6 x 6 box lies 7 pixels inside its cell
+constexpr PenColour kGridColour{0, 0, 0};
+
+Box CellBox(std::int32_t x, std::int32_t y) {
+  const std::int32_t right = WrapMul(kCellSize, x);
+  const std::int32_t bottom = WrapMul(kCellSize, y);
+  return Box{WrapSub(right, kCellSize), WrapSub(bottom, kCellSize), right, bottom};
+}
+
+Box HeadingBand(const Box& cell, std::int32_t heading) {
+  switch (heading) {
+    case kHeadingUp:
+      return Box{cell.left, cell.top, cell.right, WrapSub(cell.bottom, kCellSize - kBandDepth)};
+    case kHeadingRight:
+      return Box{WrapSub(cell.right, kBandDepth), cell.top, cell.right, cell.bottom};
+    case kHeadingDown:
+      return Box{cell.left, WrapSub(cell.bottom, kBandDepth), cell.right, cell.bottom};
+    case kHeadingLeft:
+      return Box{cell.left, cell.top, WrapSub(cell.right, kCellSize - kBandDepth), cell.bottom};
+    default:
+      return cell;
+  }
+}
+
+}  // namespace
+
+void CWorld::DrawGrid(DrawContext& dc) {
+  dc.SelectPen(kGridPenWidth, kGridColour);
+  for (std::int32_t px = 0; px < kBoardCells * kCellSize; px += kCellSize) {
+    for (std::int32_t py = 0; py < kBoardCells * kCellSize; py += kCellSize) {
+      dc.Rectangle(Box{px, py, px + kCellSize, py + kCellSize});
+    }
+  }
+}
+
+void CWorld::DrawAnimal(DrawContext& dc, std::int32_t x, std::int32_t y, std::int32_t heading,
+                        std::int32_t kind) {
+  const KindColour& colour = kind == kCarnivoreKind ? carnivoreColour : herbivoreColour;
+  dc.SelectPen(kAnimalPenWidth, colour_scale::ToPenColour(colour));
+  const Box body = CellBox(x, y);
+  dc.Rectangle(body);
+  dc.Rectangle(HeadingBand(body, heading));
+}
+
+void CWorld::DrawPlant(DrawContext& dc, std::int32_t x, std::int32_t y) {
+  dc.SelectPen(kPlantPenWidth, colour_scale::ToPenColour(plantColour));
+  const Box cell = CellBox(x, y);
+  dc.Ellipse(Box{WrapAdd(cell.left, kPlantInset), WrapAdd(cell.top, kPlantInset),
+                 WrapSub(cell.right, kPlantInset), WrapSub(cell.bottom, kPlantInset)});
+}
+
+// Carnivores cover herbivores, plants cover both; each entity is drawn in the
+// colour its own energy or growth gives.
+void CWorld::RedrawAll(DrawContext& dc) {
+  DrawGrid(dc);
+  for (std::int32_t i = 0; i < herbivoreCount; ++i) {
+    const Animal& herbivore = herbivores[i];
+    UpdateHerbivoreColour(herbivore.energy);
+    DrawAnimal(dc, herbivore.x, herbivore.y, herbivore.heading, kHerbivoreKind);
+  }
+  for (std::int32_t i = 0; i < carnivoreCount; ++i) {
+    const Animal& carnivore = carnivores[i];
+    UpdateCarnivoreColour(carnivore.energy);
+    DrawAnimal(dc, carnivore.x, carnivore.y, carnivore.heading, kCarnivoreKind);
+  }
+  for (std::int32_t i = 0; i < plantCount; ++i) {
+    const Plant& plant = plants[i];
+    UpdatePlantColour(plant.growth);
+    DrawPlant(dc, plant.x, plant.y);
+  }
+}

@@ -1,0 +1,79 @@
+// Motion: every animal steps one cell along its heading, or every animal turns
+// a quarter turn counter-clockwise. The board wraps as a torus on 1..21, by
+// equality only, so a coordinate further off the board stays where it is.
+
+#include "wrapping.h"
+#include "world.h"
+
+namespace {
+
+void Step(Animal& animal) {
+  switch (animal.heading) {
+    case kHeadingUp:
+      animal.y = WrapSub(animal.y, 1);
+      break;
+    case kHeadingRight:
+      animal.x = WrapAdd(animal.x, 1);
+      break;
+    case kHeadingDown:
+      animal.y = WrapAdd(animal.y, 1);
+      break;
+    case kHeadingLeft:
+      animal.x = WrapSub(animal.x, 1);
+      break;
+    default:
+      break;
+  }
+}
+
+void Wrap(Animal& animal) {
+  if (animal.x == 22) {
+    animal.x = 1;
+  }
+  if (animal.x == 0) {
+    animal.x = 21;
+  }
+  if (animal.y == 22) {
+    animal.y = 1;
+  }
+  if (animal.y == 0) {
+    animal.y = 21;
+  }
+}
+
+std::int32_t TurnedLeft(std::int32_t heading) {
+  switch (heading) {
+    case kHeadingUp:
+      return kHeadingLeft;
+    case kHeadingRight:
+      return kHeadingUp;
+    case kHeadingDown:
+      return kHeadingRight;
+    case kHeadingLeft:
+      return kHeadingDown;
+    default:
+      return heading;
+  }
+}
+
+}  // namespace
+
+void CWorld::MoveAnimals() {
+  for (std::int32_t i = 0; i < herbivoreCount; ++i) {
+    Step(herbivores[i]);
+    Wrap(herbivores[i]);
+  }
+  for (std::int32_t i = 0; i < carnivoreCount; ++i) {
+    Step(carnivores[i]);
+    Wrap(carnivores[i]);
+  }
+}
+
+void CWorld::TurnAnimals() {
+  for (std::int32_t i = 0; i < herbivoreCount; ++i) {
+    herbivores[i].heading = TurnedLeft(herbivores[i].heading);
+  }
+  for (std::int32_t i = 0; i < carnivoreCount; ++i) {
+    carnivores[i].heading = TurnedLeft(carnivores[i].heading);
+  }
+}

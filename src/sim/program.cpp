@@ -1,0 +1,6 @@
+#include "program.h"
+
+CWorld theWorld;
+Schedule theSchedule;
+
+void Tick(TickHost& host) { Tick(theWorld, theSchedule, host); }

@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "world.h"
+
+class MotionTest : public ::testing::Test {
+ protected:
+  Animal MovedHerbivore(int x, int y, int heading) {
+    world.AddHerbivore(x, y, heading);
+    world.MoveAnimals();
+    return world.herbivores[world.herbivoreCount - 1];
+  }
+
+  CWorld world;
+};
+
+TEST_F(MotionTest, StepsOneCellAlongTheHeading) {
+  EXPECT_EQ(MovedHerbivore(10, 10, 1).y, 9);
+  world = CWorld();
+  EXPECT_EQ(MovedHerbivore(10, 10, 2).x, 11);
+  world = CWorld();
+  EXPECT_EQ(MovedHerbivore(10, 10, 3).y, 11);
+  world = CWorld();
+  EXPECT_EQ(MovedHerbivore(10, 10, 4).x, 9);
+}
+
+TEST_F(MotionTest, WrapsAroundTheBoardEdges) {
+  const Animal right = MovedHerbivore(21, 5, 2);
+  EXPECT_EQ(right.x, 1);
+  const Animal left = MovedHerbivore(1, 6, 4);
+  EXPECT_EQ(left.x, 21);
+  const Animal up = MovedHerbivore(5, 1, 1);
+  EXPECT_EQ(up.y, 21);
+}
+
+TEST_F(MotionTest, WrapsBothCoordinatesWhateverTheHeading) {
+  Animal animal = MovedHerbivore(0, 7, 1);
+  EXPECT_EQ(animal.x, 21);
+  EXPECT_EQ(animal.y, 6);
+}
+
+TEST_F(MotionTest, LeavesCoordinatesFurtherOffTheBoardUnwrapped) {
+  world.AddCarnivore(-1, 7, 4);
+  world.AddCarnivore(-1, 8, 2);
+  world.MoveAnimals();
+  EXPECT_EQ(world.carnivores[0].x, -2);
+  EXPECT_EQ(world.carnivores[1].x, 21);
+}
+
+TEST_F(MotionTest, UnknownHeadingDoesNotStep) {
+  const Animal animal = MovedHerbivore(5, 5, 7);
+  EXPECT_EQ(animal.x, 5);
+  EXPECT_EQ(animal.y, 5);
+}
+
+TEST_F(MotionTest, CoordinatesAtTheIntegerLimitWrapInsteadOfOverflowing) {
+  const Animal animal = MovedHerbivore(INT_MAX, 5, 2);
+  EXPECT_EQ(animal.x, INT_MIN);
+}
+
+TEST_F(MotionTest, TurnsCounterClockwiseAndFourTurnsComeBack) {
+  for (int heading = 1; heading <= 4; ++heading) {
+    world.AddHerbivore(1, 1, heading);
+  }
+  world.AddCarnivore(1, 1, 9);
+  world.TurnAnimals();
+  EXPECT_EQ(world.herbivores[0].heading, 4);
+  EXPECT_EQ(world.herbivores[1].heading, 1);
+  EXPECT_EQ(world.herbivores[2].heading, 2);
+  EXPECT_EQ(world.herbivores[3].heading, 3);
+  EXPECT_EQ(world.carnivores[0].heading, 9);
+  world.TurnAnimals();
+  world.TurnAnimals();
+  world.TurnAnimals();
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(world.herbivores[i].heading, i + 1);
+  }
+}
+
+TEST_F(MotionTest, PlantsNeverMove) {
+  world.AddPlant(3, 3);
+  world.MoveAnimals();
+  world.TurnAnimals();
+  EXPECT_EQ(world.plants[0].x, 3);
+  EXPECT_EQ(world.plants[0].y, 3);
+}

@@ -1,0 +1,60 @@
+// The player's output: text collected in a buffer and handed to a stream in
+// large pieces. Without a stream the text stays in the buffer (for tests).
+#pragma once
+
+#include <charconv>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+class Output {
+ public:
+  Output() = default;
+  explicit Output(std::FILE* stream) : stream_(stream) {}
+  Output(const Output&) = delete;
+  Output& operator=(const Output&) = delete;
+  ~Output() { Flush(); }
+
+  Output& operator<<(std::string_view text) {
+    buffer_ += text;
+    return *this;
+  }
+
+  Output& operator<<(char c) {
+    buffer_ += c;
+    return *this;
+  }
+
+  Output& operator<<(std::int64_t value) {
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    buffer_.append(digits, end);
+    return *this;
+  }
+
+  Output& operator<<(std::int32_t value) { return *this << std::int64_t{value}; }
+
+  // Ends a line, and passes the text on once enough has gathered.
+  void EndLine() {
+    buffer_ += '\n';
+    if (stream_ != nullptr && buffer_.size() >= kChunk) {
+      Flush();
+    }
+  }
+
+  void Flush() {
+    if (stream_ != nullptr && !buffer_.empty()) {
+      std::fwrite(buffer_.data(), 1, buffer_.size(), stream_);
+      buffer_.clear();
+    }
+  }
+
+  const std::string& text() const { return buffer_; }
+
+ private:
+  static constexpr std::size_t kChunk = 1 << 16;
+
+  std::FILE* stream_ = nullptr;
+  std::string buffer_;
+};

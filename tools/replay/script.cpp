@@ -1,0 +1,250 @@
+#include "script.h"
+
+#include <limits>
+#include <optional>
+
+namespace {
+
+struct Token {
+  std::string_view text;
+  std::int64_t line = 0;
+};
+
+bool IsSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
+class Tokenizer {
+ public:
+  explicit Tokenizer(std::string_view text) : text_(text) {}
+
+  std::optional<Token> Next() {
+    SkipSpaceAndComments();
+    if (pos_ == text_.size()) {
+      return std::nullopt;
+    }
+    const std::size_t start = pos_;
+    while (pos_ < text_.size() && !IsSpace(text_[pos_]) && text_[pos_] != '#') {
+      ++pos_;
+    }
+    return Token{text_.substr(start, pos_ - start), line_};
+  }
+
+  // The next token without consuming it.
+  std::optional<Token> Peek() {
+    const std::size_t pos = pos_;
+    const std::int64_t line = line_;
+    std::optional<Token> token = Next();
+    pos_ = pos;
+    line_ = line;
+    return token;
+  }
+
+  std::int64_t line() const { return line_; }
+
+ private:
+  void SkipSpaceAndComments() {
+    while (pos_ < text_.size()) {
+      const char c = text_[pos_];
+      if (c == '#') {
+        while (pos_ < text_.size() && text_[pos_] != '\n') {
+          ++pos_;
+        }
+      } else if (IsSpace(c)) {
+        if (c == '\n') {
+          ++line_;
+        }
+        ++pos_;
+      } else {
+        return;
+      }
+    }
+  }
+
+  std::string_view text_;
+  std::size_t pos_ = 0;
+  std::int64_t line_ = 1;
+};
+
+// A token as it may appear inside a one-line message: control and non-ASCII
+// bytes escaped, long tokens shortened.
+std::string Quote(std::string_view token) {
+  constexpr std::size_t kMaxShown = 40;
+  constexpr char kHex[] = "0123456789abcdef";
+  std::string quoted = "'";
+  for (std::size_t i = 0; i < token.size() && i < kMaxShown; ++i) {
+    const auto byte = static_cast<unsigned char>(token[i]);
+    if (byte < 0x20 || byte >= 0x7F || byte == '\\' || byte == '\'') {
+      quoted += "\\x";
+      quoted += kHex[byte >> 4];
+      quoted += kHex[byte & 0xF];
+    } else {
+      quoted += static_cast<char>(byte);
+    }
+  }
+  if (token.size() > kMaxShown) {
+    quoted += "...";
+  }
+  quoted += "'";
+  return quoted;
+}
+
+bool LooksNumeric(std::string_view text) {
+  return !text.empty() && (text[0] == '-' || text[0] == '+' || (text[0] >= '0' && text[0] <= '9'));
+}
+
+struct Range {
+  std::int64_t low;
+  std::int64_t high;
+};
+
+constexpr Range kInt32Range{std::numeric_limits<std::int32_t>::min(),
+                            std::numeric_limits<std::int32_t>::max()};
+constexpr Range kTickRange{1, kMaxTicksPerCommand};
+
+// A decimal integer: an optional '-' and one or more digits.
+std::variant<std::int32_t, std::string> ParseNumber(std::string_view text, Range range) {
+  const bool negative = !text.empty() && text[0] == '-';
+  const std::string_view digits = negative ? text.substr(1) : text;
+  if (digits.empty()) {
+    return "malformed number " + Quote(text) + ": expected a decimal integer";
+  }
+  std::int64_t magnitude = 0;
+  bool tooLarge = false;
+  for (const char c : digits) {
+    if (c < '0' || c > '9') {
+      return "malformed number " + Quote(text) + ": expected a decimal integer";
+    }
+    if (!tooLarge) {
+      magnitude = magnitude * 10 + (c - '0');
+      tooLarge = magnitude > (std::int64_t{1} << 40);
+    }
+  }
+  const std::int64_t value = negative ? -magnitude : magnitude;
+  if (tooLarge || value < range.low || value > range.high) {
+    return "number " + Quote(text) + " out of range " + std::to_string(range.low) + ".." +
+           std::to_string(range.high);
+  }
+  return static_cast<std::int32_t>(value);
+}
+
+class Parser {
+ public:
+  explicit Parser(std::string_view text) : tokens_(text) {}
+
+  std::variant<Script, ScriptError> Parse() {
+    while (const std::optional<Token> token = tokens_.Next()) {
+      if (!ParseCommand(*token)) {
+        return error_;
+      }
+    }
+    return std::move(script_);
+  }
+
+ private:
+  bool ParseCommand(const Token& token) {
+    const std::string_view word = token.text;
+    if (word == "plant") {
+      return Add(Command{CommandKind::kSpawnPlant});
+    }
+    if (word == "herbivore") {
+      return Add(Command{CommandKind::kSpawnHerbivore});
+    }
+    if (word == "carnivore") {
+      return Add(Command{CommandKind::kSpawnCarnivore});
+    }
+    if (word == "paint") {
+      return Add(Command{CommandKind::kPaint});
+    }
+    if (word == "redraw") {
+      return Add(Command{CommandKind::kRedraw});
+    }
+    if (word == "state") {
+      return Add(Command{CommandKind::kState});
+    }
+    if (word == "tick") {
+      return ParseTick();
+    }
+    if (word == "place") {
+      return ParsePlace(token);
+    }
+    return Fail(token.line, "unknown command " + Quote(word));
+  }
+
+  bool ParseTick() {
+    Command command{CommandKind::kTick};
+    const std::optional<Token> next = tokens_.Peek();
+    if (next && LooksNumeric(next->text)) {
+      tokens_.Next();
+      if (!ReadNumber(*next, kTickRange, command.ticks)) {
+        return false;
+      }
+    }
+    return Add(command);
+  }
+
+  bool ParsePlace(const Token& place) {
+    const std::optional<Token> kind = tokens_.Next();
+    if (!kind) {
+      return Fail(place.line, "missing kind after 'place': expected plant, herbivore or carnivore");
+    }
+    Command command;
+    if (kind->text == "plant") {
+      command.kind = CommandKind::kPlacePlant;
+    } else if (kind->text == "herbivore") {
+      command.kind = CommandKind::kPlaceHerbivore;
+    } else if (kind->text == "carnivore") {
+      command.kind = CommandKind::kPlaceCarnivore;
+    } else {
+      return Fail(kind->line, "unknown kind " + Quote(kind->text) +
+                                  " after 'place': expected plant, herbivore or carnivore");
+    }
+    const std::string what = "'place " + std::string(kind->text) + "'";
+    if (!ReadArgument(*kind, what, "X", command.x) || !ReadArgument(*kind, what, "Y", command.y)) {
+      return false;
+    }
+    if (command.kind != CommandKind::kPlacePlant &&
+        !ReadArgument(*kind, what, "H", command.heading)) {
+      return false;
+    }
+    return Add(command);
+  }
+
+  bool ReadArgument(const Token& after, const std::string& what, const char* name,
+                    std::int32_t& value) {
+    const std::optional<Token> token = tokens_.Next();
+    if (!token) {
+      return Fail(after.line, "missing " + std::string(name) + " for " + what);
+    }
+    return ReadNumber(*token, kInt32Range, value);
+  }
+
+  bool ReadNumber(const Token& token, Range range, std::int32_t& value) {
+    auto parsed = ParseNumber(token.text, range);
+    if (auto* message = std::get_if<std::string>(&parsed)) {
+      return Fail(token.line, std::move(*message));
+    }
+    value = std::get<std::int32_t>(parsed);
+    return true;
+  }
+
+  bool Add(const Command& command) {
+    script_.push_back(command);
+    return true;
+  }
+
+  bool Fail(std::int64_t line, std::string message) {
+    error_ = ScriptError{line, std::move(message)};
+    return false;
+  }
+
+  Tokenizer tokens_;
+  Script script_;
+  ScriptError error_;
+};
+
+}  // namespace
+
+std::variant<Script, ScriptError> ParseScript(std::string_view text) {
+  return Parser(text).Parse();
+}

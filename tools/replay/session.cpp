@@ -1,0 +1,111 @@
+#include "session.h"
+
+#include "colour_scale.h"
+
+Session::Session(CWorld& world, Schedule& schedule, DrawContext& dc, Output& out)
+    : world_(world), schedule_(schedule), dc_(dc), out_(out) {}
+
+void Session::Run(const Script& script) {
+  for (const Command& command : script) {
+    Execute(command);
+  }
+  out_.Flush();
+}
+
+void Session::Execute(const Command& command) {
+  switch (command.kind) {
+    case CommandKind::kSpawnPlant:
+      world_.SpawnPlant(dc_);
+      break;
+    case CommandKind::kSpawnHerbivore:
+      world_.SpawnHerbivore(dc_);
+      break;
+    case CommandKind::kSpawnCarnivore:
+      world_.SpawnCarnivore(dc_);
+      break;
+    case CommandKind::kPaint:
+      world_.DrawGrid(dc_);
+      break;
+    case CommandKind::kRedraw:
+      world_.RedrawAll(dc_);
+      break;
+    case CommandKind::kTick:
+      for (std::int32_t i = 0; i < command.ticks; ++i) {
+        RunTick();
+      }
+      break;
+    case CommandKind::kPlacePlant:
+      world_.PlacePlant(dc_, command.x, command.y);
+      break;
+    case CommandKind::kPlaceHerbivore:
+      world_.PlaceHerbivore(dc_, command.x, command.y, command.heading, kHerbivoreKind);
+      break;
+    case CommandKind::kPlaceCarnivore:
+      world_.PlaceCarnivore(dc_, command.x, command.y, command.heading, kCarnivoreKind);
+      break;
+    case CommandKind::kState:
+      PrintState();
+      break;
+  }
+}
+
+// The block of one tick: its number, the shapes it drew (with --draw), then the
+// report list and the label as they stand after it.
+void Session::RunTick() {
+  ++ticksRun_;
+  out_ << "tick " << ticksRun_;
+  out_.EndLine();
+  Tick(world_, schedule_, *this);
+  out_ << report_ << "iterations " << iterationText_;
+  out_.EndLine();
+}
+
+void Session::ClearReport() { report_.clear(); }
+
+void Session::AppendReport(std::string_view text) {
+  report_ += text;
+  report_ += '\n';
+}
+
+void Session::SetIterationText(std::string_view text) { iterationText_ = text; }
+
+namespace {
+
+void PrintColour(Output& out, std::string_view kind, const KindColour& colour) {
+  const PenColour bytes = colour_scale::ToPenColour(colour);
+  out << ' ' << kind << ' ' << std::int32_t{bytes.red} << ' ' << std::int32_t{bytes.green} << ' '
+      << std::int32_t{bytes.blue};
+}
+
+void PrintAnimal(Output& out, std::string_view kind, std::int32_t index, const Animal& animal) {
+  out << kind << ' ' << index << " id " << animal.id << " at " << animal.x << ' ' << animal.y
+      << " heading " << animal.heading << " energy " << animal.energy;
+  out.EndLine();
+}
+
+}  // namespace
+
+void Session::PrintState() {
+  out_ << "state";
+  out_.EndLine();
+  for (std::int32_t i = 0; i < world_.plantCount; ++i) {
+    const Plant& plant = world_.plants[i];
+    out_ << "plant " << i << " id " << plant.id << " at " << plant.x << ' ' << plant.y
+         << " growth " << plant.growth;
+    out_.EndLine();
+  }
+  for (std::int32_t i = 0; i < world_.herbivoreCount; ++i) {
+    PrintAnimal(out_, "herbivore", i, world_.herbivores[i]);
+  }
+  for (std::int32_t i = 0; i < world_.carnivoreCount; ++i) {
+    PrintAnimal(out_, "carnivore", i, world_.carnivores[i]);
+  }
+  out_ << "schedule legLength " << schedule_.legLength << " legStep " << schedule_.legStep
+       << " iterationCount " << world_.iterationCount;
+  out_.EndLine();
+  out_ << "colours";
+  PrintColour(out_, "plant", world_.plantColour);
+  PrintColour(out_, "herbivore", world_.herbivoreColour);
+  PrintColour(out_, "carnivore", world_.carnivoreColour);
+  out_.EndLine();
+}

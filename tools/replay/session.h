@@ -1,0 +1,40 @@
+// Replays a parsed script on a world, as the main window would run the same
+// buttons and timer messages, and writes what the window would show: after
+// every tick the report list and the iterations label, and on `state` the
+// tables, the schedule and the kinds' colours.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "output.h"
+#include "script.h"
+#include "tick.h"
+#include "world.h"
+
+class Session : public TickHost {
+ public:
+  Session(CWorld& world, Schedule& schedule, DrawContext& dc, Output& out);
+
+  void Run(const Script& script);
+
+  // TickHost
+  void ClearReport() override;
+  void AppendReport(std::string_view text) override;
+  void SetIterationText(std::string_view text) override;
+  void CancelStartupTimer() override {}
+  DrawContext& GetDrawContext() override { return dc_; }
+
+ private:
+  void Execute(const Command& command);
+  void RunTick();
+  void PrintState();
+
+  CWorld& world_;
+  Schedule& schedule_;
+  DrawContext& dc_;
+  Output& out_;
+  std::int64_t ticksRun_ = 0;
+  std::string report_;  // the report list, one line per '\n'
+  std::string iterationText_;
+};
