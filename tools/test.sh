@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything with warnings as errors and runs
+# every test. BUILD_DIR picks the build folder; extra arguments go to CMake.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+./tools/install-deps.sh
+build="${BUILD_DIR:-build}"
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DPASTURA_WARNINGS_AS_ERRORS=ON "$@"
+cmake --build "$build" --parallel
+ctest --test-dir "$build" --output-on-failure --parallel 2
