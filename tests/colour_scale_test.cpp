@@ -14,7 +14,7 @@ int ConvertedLevel(int value) {
 }  // namespace
 
 TEST(ColourScaleTest, SampleValuesFollowTheRepeatedAddition) {
-  const std::pair<int, int> samples[] = {{100, 2}, {99, 5},  {98, 7},  {81, 50}, {61, 101},
+  const std::pair<int, int> samples[] = {{100, 2},  {99, 5},   {98, 7},  {81, 50}, {61, 101},
                                          {50, 130}, {20, 206}, {2, 252}, {1, 255}, {0, 1}};
   for (const auto& [value, expected] : samples) {
     EXPECT_EQ(ConvertedLevel(value), expected) << "value " << value;

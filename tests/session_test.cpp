@@ -52,5 +52,6 @@ TEST_F(SessionTest, DrawPrintsShapesAsTheyAreDrawnBeforeTheReport) {
 
   const std::string tick = Play("tick", true);
   EXPECT_EQ(tick.substr(0, 36), "tick 1\nrect 0 0 20 20 pen 1 0 0 0\nre");
-  EXPECT_NE(tick.find("ellipse 27 147 33 153 pen 18 206 255 206\nplants\n0: 22\n"), std::string::npos);
+  EXPECT_NE(tick.find("ellipse 27 147 33 153 pen 18 206 255 206\nplants\n0: 22\n"),
+            std::string::npos);
 }

@@ -3,8 +3,8 @@
 // Cell (x, y) covers pixel columns 20x - 20 .. 20x - 1 and rows 20y - 20 .. 20y - 1.
 
 #include "colour_scale.h"
-#include "wrapping.h"
 #include "world.h"
+#include "wrapping.h"
 
 namespace {
 

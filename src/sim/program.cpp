@@ -3,4 +3,6 @@
 CWorld theWorld;
 Schedule theSchedule;
 
-void Tick(TickHost& host) { Tick(theWorld, theSchedule, host); }
+void Tick(TickHost& host) {
+  Tick(theWorld, theSchedule, host);
+}

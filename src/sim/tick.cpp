@@ -7,7 +7,8 @@
 namespace {
 
 // Room for "-2147483648: -2147483648".
-constexpr std::size_t kLineCapacity = 32;
+constexpr std::size_t kNumberWidth = 11;
+constexpr std::size_t kLineCapacity = 2 * kNumberWidth + 2;
 
 class LineBuffer {
  public:
@@ -19,7 +20,7 @@ class LineBuffer {
 
   // "%d: %d"
   std::string_view Entry(std::int32_t id, std::int32_t value) {
-    char* end = std::to_chars(text_, text_ + kLineCapacity, id).ptr;
+    char* end = std::to_chars(text_, text_ + kNumberWidth, id).ptr;
     *end++ = ':';
     *end++ = ' ';
     end = std::to_chars(end, text_ + kLineCapacity, value).ptr;
@@ -63,17 +64,29 @@ void GrowPlants(CWorld& world, DrawContext& dc, TickHost& host, LineBuffer& line
   }
 }
 
+// Drains one animal and lists it; true when it has run out.
+bool Drain(Animal& animal, std::int32_t drain, TickHost& host, LineBuffer& line) {
+  animal.energy = WrapSub(animal.energy, drain);
+  host.AppendReport(line.Entry(animal.id, animal.energy));
+  return animal.energy <= 0;
+}
+
 // After a removal the record that moves into place i is not visited in this
 // tick: it keeps its energy and gets no line until the next one.
-template <typename Remove>
-void DrainAnimals(std::array<Animal, kTableCapacity>& table, const std::int32_t& count,
-                  std::int32_t drain, Remove remove, TickHost& host, LineBuffer& line) {
-  for (std::int32_t i = 0; i < count; ++i) {
-    Animal& animal = table[i];
-    animal.energy = WrapSub(animal.energy, drain);
-    host.AppendReport(line.Entry(animal.id, animal.energy));
-    if (animal.energy <= 0) {
-      remove(i);
+void DrainHerbivores(CWorld& world, TickHost& host, LineBuffer& line) {
+  host.AppendReport("Herbivore");
+  for (std::int32_t i = 0; i < world.herbivoreCount; ++i) {
+    if (Drain(world.herbivores[i], 2, host, line)) {
+      world.RemoveHerbivore(i);
+    }
+  }
+}
+
+void DrainCarnivores(CWorld& world, TickHost& host, LineBuffer& line) {
+  host.AppendReport("Carnivore");
+  for (std::int32_t i = 0; i < world.carnivoreCount; ++i) {
+    if (Drain(world.carnivores[i], 1, host, line)) {
+      world.RemoveCarnivore(i);
     }
   }
 }
@@ -89,13 +102,8 @@ void Tick(CWorld& world, Schedule& schedule, TickHost& host) {
   FollowSchedule(world, schedule, dc);
   GrowPlants(world, dc, host, line);
 
-  host.AppendReport("Herbivore");
-  DrainAnimals(world.herbivores, world.herbivoreCount, 2,
-               [&world](std::int32_t i) { world.RemoveHerbivore(i); }, host, line);
-  host.AppendReport("Carnivore");
-  DrainAnimals(world.carnivores, world.carnivoreCount, 1,
-               [&world](std::int32_t i) { world.RemoveCarnivore(i); }, host, line);
-
+  DrainHerbivores(world, host, line);
+  DrainCarnivores(world, host, line);
   host.SetIterationText(line.Number(world.iterationCount));
   world.iterationCount = WrapAdd(world.iterationCount, 1);
 }

@@ -41,6 +41,10 @@ void CWorld::AddPlant(std::int32_t x, std::int32_t y) {
   ++plantCount;
 }
 
-void CWorld::RemoveHerbivore(std::int32_t i) { RemoveAnimal(herbivores, herbivoreCount, i); }
+void CWorld::RemoveHerbivore(std::int32_t i) {
+  RemoveAnimal(herbivores, herbivoreCount, i);
+}
 
-void CWorld::RemoveCarnivore(std::int32_t i) { RemoveAnimal(carnivores, carnivoreCount, i); }
+void CWorld::RemoveCarnivore(std::int32_t i) {
+  RemoveAnimal(carnivores, carnivoreCount, i);
+}

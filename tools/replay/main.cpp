@@ -131,8 +131,7 @@ std::optional<std::string> ReadScript(const Options& options) {
       return text;
     }
   }
-  std::fprintf(stderr, "%s: cannot read '%s': %s\n", kProgram.data(), path.c_str(),
-               reason.c_str());
+  std::fprintf(stderr, "%s: cannot read '%s': %s\n", kProgram.data(), path.c_str(), reason.c_str());
   return std::nullopt;
 }
 
