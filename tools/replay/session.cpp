@@ -60,14 +60,18 @@ void Session::RunTick() {
   out_.EndLine();
 }
 
-void Session::ClearReport() { report_.clear(); }
+void Session::ClearReport() {
+  report_.clear();
+}
 
 void Session::AppendReport(std::string_view text) {
   report_ += text;
   report_ += '\n';
 }
 
-void Session::SetIterationText(std::string_view text) { iterationText_ = text; }
+void Session::SetIterationText(std::string_view text) {
+  iterationText_ = text;
+}
 
 namespace {
 
@@ -90,8 +94,8 @@ void Session::PrintState() {
   out_.EndLine();
   for (std::int32_t i = 0; i < world_.plantCount; ++i) {
     const Plant& plant = world_.plants[i];
-    out_ << "plant " << i << " id " << plant.id << " at " << plant.x << ' ' << plant.y
-         << " growth " << plant.growth;
+    out_ << "plant " << i << " id " << plant.id << " at " << plant.x << ' ' << plant.y << " growth "
+         << plant.growth;
     out_.EndLine();
   }
   for (std::int32_t i = 0; i < world_.herbivoreCount; ++i) {
