@@ -100,6 +100,9 @@ QPushButton* CSimDialog::AddButton(int id, const char* name, const char* text, i
   button->setProperty("controlId", id);
   button->setGeometry(Place(x, y, width, height));
   button->setFocusPolicy(Qt::StrongFocus);
+  // No button is the default, not even the focused one: Enter is handled by
+  // the dialog.
+  button->setAutoDefault(false);
   connect(button, &QPushButton::clicked, this, handler);
   return button;
 }
@@ -217,13 +220,17 @@ void CSimDialog::timerEvent(QTimerEvent* event) {
   }
 }
 
-// A focused button takes Enter itself; Enter reaching the dialog means no
-// button has the focus, and closes it as "OK" would.
+// Enter presses the focused button; with no button focused it closes the
+// dialog as "OK" would.
 void CSimDialog::keyPressEvent(QKeyEvent* event) {
   const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
   const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
   if (enter && plain) {
-    accept();
+    if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
+      button->click();
+    } else {
+      accept();
+    }
     return;
   }
   QDialog::keyPressEvent(event);
