@@ -1,6 +1,7 @@
 #include "sim_dialog.h"
 
 #include <QContextMenuEvent>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -21,6 +22,20 @@ namespace {
 QRect Place(int x, int y, int width, int height) {
   const dialog_units::PixelRect rect = dialog_units::ToPixels(x, y, width, height);
   return QRect(rect.left, rect.top, rect.width(), rect.height());
+}
+
+// The caption is sized for the template's font. In a wider desktop font it
+// keeps its right edge and grows to the left, no further than `leftmost`
+// (clear of the list box); if the text still does not fit, its font shrinks.
+void FitText(QLabel* label, QRect rect, int leftmost) {
+  QFont font = label->font();
+  const auto textWidth = [&] { return QFontMetrics(font).horizontalAdvance(label->text()) + 1; };
+  rect.setLeft(std::max(leftmost, std::min(rect.left(), rect.right() + 1 - textWidth())));
+  while (textWidth() > rect.width() && font.pointSizeF() > 6.0) {
+    font.setPointSizeF(font.pointSizeF() - 0.5);
+  }
+  label->setFont(font);
+  label->setGeometry(rect);
 }
 
 QString Latin1(std::string_view text) {
@@ -72,15 +87,9 @@ void CSimDialog::CreateControls() {
   iterations_ = new QLabel(QStringLiteral("0"), this);
   iterations_->setObjectName(QStringLiteral("IDC_ITERATIONS"));
   iterations_->setGeometry(Place(415, 223, 19, 10));
-  // The caption is sized for the template's font; in a wider desktop font it
-  // keeps its right edge and grows to the left, toward the empty space
-  // beside the list, so that the word is not cut.
   auto* caption = new QLabel(QStringLiteral("iterations"), this);
-  QRect captionRect = Place(380, 223, 31, 12);
-  captionRect.setLeft(
-      std::min(captionRect.left(), captionRect.right() - caption->sizeHint().width()));
-  caption->setGeometry(captionRect);
   caption->setAlignment(Qt::AlignRight | Qt::AlignTop);
+  FitText(caption, Place(380, 223, 31, 12), Place(319, 7, 57, 261).right() + 4);
 
   report_ = new QListWidget(this);
   report_->setObjectName(QStringLiteral("IDC_REPORT"));
