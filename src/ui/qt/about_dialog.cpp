@@ -4,16 +4,8 @@
 #include <QPushButton>
 
 #include "app_icon.h"
+#include "dialog_rect.h"
 #include "dialog_units.h"
-
-namespace {
-
-QRect Place(int x, int y, int width, int height) {
-  const dialog_units::PixelRect rect = dialog_units::ToPixels(x, y, width, height);
-  return QRect(rect.left, rect.top, rect.width(), rect.height());
-}
-
-}  // namespace
 
 CAboutDialog::CAboutDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -25,16 +17,16 @@ CAboutDialog::CAboutDialog(QWidget* parent)
   auto* icon = new QLabel(this);
   icon->setPixmap(AppIcon().pixmap(32, 32));
   icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  icon->setGeometry(Place(11, 17, 20, 20));
+  icon->setGeometry(DialogRect(11, 17, 20, 20));
 
   auto* name = new QLabel(QStringLiteral("Pastura Version 1.0"), this);
-  name->setGeometry(Place(40, 10, 119, 8));
+  name->setGeometry(DialogRect(40, 10, 119, 8));
   auto* about = new QLabel(QStringLiteral("A toy ecosystem simulation"), this);
-  about->setGeometry(Place(40, 25, 119, 8));
+  about->setGeometry(DialogRect(40, 25, 119, 8));
 
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setObjectName(QStringLiteral("IDOK"));
-  ok->setGeometry(Place(178, 7, 50, 14));
+  ok->setGeometry(DialogRect(178, 7, 50, 14));
   ok->setDefault(true);
   ok->setFocus();
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);

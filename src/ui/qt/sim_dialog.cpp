@@ -14,15 +14,11 @@
 
 #include "about_dialog.h"
 #include "app_icon.h"
+#include "dialog_rect.h"
 #include "dialog_units.h"
 #include "resource.h"
 
 namespace {
-
-QRect Place(int x, int y, int width, int height) {
-  const dialog_units::PixelRect rect = dialog_units::ToPixels(x, y, width, height);
-  return QRect(rect.left, rect.top, rect.width(), rect.height());
-}
 
 // The caption is sized for the template's font. In a wider desktop font it
 // keeps its right edge and grows to the left, no further than `leftmost`
@@ -86,14 +82,14 @@ void CSimDialog::CreateControls() {
 
   iterations_ = new QLabel(QStringLiteral("0"), this);
   iterations_->setObjectName(QStringLiteral("IDC_ITERATIONS"));
-  iterations_->setGeometry(Place(415, 223, 19, 10));
+  iterations_->setGeometry(DialogRect(415, 223, 19, 10));
   auto* caption = new QLabel(QStringLiteral("iterations"), this);
   caption->setAlignment(Qt::AlignRight | Qt::AlignTop);
-  FitText(caption, Place(380, 223, 31, 12), Place(319, 7, 57, 261).right() + 4);
+  FitText(caption, DialogRect(380, 223, 31, 12), DialogRect(319, 7, 57, 261).right() + 4);
 
   report_ = new QListWidget(this);
   report_->setObjectName(QStringLiteral("IDC_REPORT"));
-  report_->setGeometry(Place(319, 7, 57, 261));
+  report_->setGeometry(DialogRect(319, 7, 57, 261));
   report_->setSortingEnabled(false);
   report_->setUniformItemSizes(true);
   report_->setFocusPolicy(Qt::StrongFocus);
@@ -107,7 +103,7 @@ QPushButton* CSimDialog::AddButton(int id, const char* name, const char* text, i
   auto* button = new QPushButton(QString::fromLatin1(text), this);
   button->setObjectName(QString::fromLatin1(name));
   button->setProperty("controlId", id);
-  button->setGeometry(Place(x, y, width, height));
+  button->setGeometry(DialogRect(x, y, width, height));
   button->setFocusPolicy(Qt::StrongFocus);
   // No button is the default, not even the focused one: Enter is handled by
   // the dialog.
