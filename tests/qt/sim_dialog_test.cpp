@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <utility>
 
 #include "about_dialog.h"
 #include "resource.h"
@@ -81,6 +82,14 @@ class SimDialogTest : public QObject {
     QVERIFY(List()->geometry().left() > 420 + 2);  // the board and its outline's overhang
     QVERIFY(!List()->isSortingEnabled());
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Pastura"));
+    const std::pair<const char*, int> ids[] = {{"IDC_PLANT", 1000},      {"IDC_HERBIVORE", 1001},
+                                               {"IDC_CARNIVORE", 1002},  {"IDC_PAINT", 1003},
+                                               {"IDC_MOVE", 1004},       {"IDC_REDRAW", 1005},
+                                               {"IDC_STOP", 1006},       {"IDC_START", 1007},
+                                               {"IDC_ITERATIONS", 1008}, {"IDC_REPORT", 1009}};
+    for (const auto& [name, id] : ids) {
+      QCOMPARE(dialog->findChild<QWidget*>(name)->property("controlId").toInt(), id);
+    }
   }
 
   void focusStartsOnPlantAndTabFollowsTheTemplate() {

@@ -4,8 +4,6 @@
 #pragma once
 
 inline constexpr int IDM_ABOUTBOX = 0x0010;  // the About entry of the window's menu
-inline constexpr int IDS_ABOUTBOX = 101;
-inline constexpr int IDR_MAINFRAME = 128;  // the application icon
 
 inline constexpr int IDC_PLANT = 1000;
 inline constexpr int IDC_HERBIVORE = 1001;
@@ -23,7 +21,7 @@ inline constexpr int TIMER_STEP = 2;     // stepping, five times a second
 inline constexpr int kStartupPeriodMs = 1000;
 inline constexpr int kStepPeriodMs = 200;
 
-inline constexpr char kAboutEntryText[] = "&About Pastura...";  // string IDS_ABOUTBOX
+inline constexpr char kAboutEntryText[] = "&About Pastura...";  // A is its mnemonic
 
 inline constexpr char kHelpTitle[] = "Pastura Help";
 inline constexpr char kHelpText[] =

@@ -55,6 +55,7 @@ CSimDialog::CSimDialog(CWorld& world, Schedule& schedule, QWidget* parent)
   contextMenu_ = new QMenu(this);
   QAction* about = contextMenu_->addAction(QString::fromLatin1(kAboutEntryText));
   about->setObjectName(QStringLiteral("IDM_ABOUTBOX"));
+  about->setData(IDM_ABOUTBOX);
   connect(about, &QAction::triggered, this, &CSimDialog::OnAbout);
 
   auto* menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
@@ -82,6 +83,7 @@ void CSimDialog::CreateControls() {
 
   iterations_ = new QLabel(QStringLiteral("0"), this);
   iterations_->setObjectName(QStringLiteral("IDC_ITERATIONS"));
+  iterations_->setProperty("controlId", IDC_ITERATIONS);
   iterations_->setGeometry(DialogRect(415, 223, 19, 10));
   auto* caption = new QLabel(QStringLiteral("iterations"), this);
   caption->setAlignment(Qt::AlignRight | Qt::AlignTop);
@@ -89,6 +91,7 @@ void CSimDialog::CreateControls() {
 
   report_ = new QListWidget(this);
   report_->setObjectName(QStringLiteral("IDC_REPORT"));
+  report_->setProperty("controlId", IDC_REPORT);
   report_->setGeometry(DialogRect(319, 7, 57, 261));
   report_->setSortingEnabled(false);
   report_->setUniformItemSizes(true);
