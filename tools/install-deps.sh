@@ -7,6 +7,8 @@ packages=(
   cmake ninja-build g++ pkg-config clang-format
   libgtest-dev libgmock-dev libbenchmark-dev
 )
+# The desktop program: Qt 6 Widgets (its tests run on Qt's offscreen platform).
+packages+=(qt6-base-dev)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,5 +1,6 @@
 # Runs pastura-replay as a user would and checks its exit codes and streams.
-# REPLAY: the program; DATA: this folder.
+# REPLAY: the program; DATA: this folder; WORK: a folder to write in;
+# PNG_AVAILABLE: whether this build writes PNG files.
 
 function(run_replay)
   cmake_parse_arguments(RUN "" "NAME;EXIT;STDIN;STDOUT;STDERR;STDOUT_EMPTY" "ARGS" ${ARGN})
@@ -35,3 +36,18 @@ file(READ ${DATA}/first-tick.expected expected)
 run_replay(NAME script_file ARGS ${DATA}/first-tick.txt EXIT 0 STDOUT "${expected}")
 run_replay(NAME script_stdin STDIN ${DATA}/first-tick.txt EXIT 0 STDOUT "${expected}")
 run_replay(NAME script_dash ARGS - STDIN ${DATA}/first-tick.txt EXIT 0 STDOUT "${expected}")
+
+if(PNG_AVAILABLE)
+  file(REMOVE ${WORK}/first-tick.png)
+  run_replay(NAME png_keeps_text ARGS --png ${WORK}/first-tick.png ${DATA}/first-tick.txt
+    EXIT 0 STDOUT "${expected}")
+  if(NOT EXISTS ${WORK}/first-tick.png)
+    message(SEND_ERROR "png_keeps_text: no PNG written")
+  endif()
+  run_replay(NAME png_unwritable ARGS --png ${DATA}/no-such-folder/out.png -e plant
+    EXIT 1 STDOUT_EMPTY TRUE
+    STDERR "pastura-replay: cannot write '${DATA}/no-such-folder/out.png': No such file or directory\n")
+else()
+  run_replay(NAME png_unavailable ARGS --png ${WORK}/out.png -e plant EXIT 1 STDOUT_EMPTY TRUE
+    STDERR "pastura-replay: PNG output is not available in this build\n")
+endif()

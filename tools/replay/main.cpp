@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,16 +12,19 @@
 
 #include "null_draw_context.h"
 #include "output.h"
+#include "png_output.h"
 #include "program.h"
 #include "script.h"
 #include "session.h"
+#include "tee_draw_context.h"
 #include "text_draw_context.h"
 
 namespace {
 
 constexpr std::string_view kProgram = "pastura-replay";
 constexpr std::string_view kVersion = "pastura-replay 1.0.0.1";
-constexpr std::string_view kUsage = "usage: pastura-replay [--draw] [-e SCRIPT | SCRIPTFILE | -]";
+constexpr std::string_view kUsage =
+    "usage: pastura-replay [--draw] [--png FILE] [-e SCRIPT | SCRIPTFILE | -]";
 constexpr std::string_view kHelp =
     "Plays a session of the Pastura ecosystem without a window.\n"
     "\n"
@@ -28,6 +32,8 @@ constexpr std::string_view kHelp =
     "  SCRIPTFILE    read the script from this file\n"
     "  -             read the script from standard input (also when none is given)\n"
     "  --draw        also print every shape drawn, as it is drawn\n"
+    "  --png FILE    when the script has finished, write the window's picture\n"
+    "                (662 x 447 pixels, the board at its top-left) to FILE as PNG\n"
     "  --help        show this help and exit\n"
     "  --version     show the version and exit\n"
     "\n"
@@ -43,6 +49,7 @@ enum ExitCode { kSuccess = 0, kFileError = 1, kUsageError = 2 };
 
 struct Options {
   bool draw = false;
+  std::optional<std::string> pngFile;
   std::optional<std::string> scriptText;  // from -e
   std::optional<std::string> scriptFile;  // a path, or "-" for standard input
 };
@@ -77,6 +84,11 @@ std::variant<Options, UsageError, Exit> ParseArguments(int argc, char** argv) {
     }
     if (arg == "--draw") {
       options.draw = true;
+    } else if (arg == "--png") {
+      if (i + 1 == argc) {
+        return UsageError{"option '--png' needs a file"};
+      }
+      options.pngFile = argv[++i];
     } else if (arg == "-e") {
       if (i + 1 == argc) {
         return UsageError{"option '-e' needs a script"};
@@ -135,17 +147,41 @@ std::optional<std::string> ReadScript(const Options& options) {
   return std::nullopt;
 }
 
-int Replay(const Options& options, const Script& script) {
+// The surface the session draws on: the --draw text, the --png picture,
+// both, or neither.
+DrawContext& ChooseDrawContext(const Options& options, TextDrawContext& shapes, PngOutput* png,
+                               std::optional<TeeDrawContext>& both, NullDrawContext& nothing) {
+  if (options.draw && png != nullptr) {
+    return both.emplace(shapes, png->Surface());
+  }
+  if (options.draw) {
+    return shapes;
+  }
+  if (png != nullptr) {
+    return png->Surface();
+  }
+  return nothing;
+}
+
+int Replay(const Options& options, const Script& script, PngOutput* png) {
   Output out(stdout);
   NullDrawContext nothing;
   TextDrawContext shapes(out);
-  DrawContext& dc = options.draw ? static_cast<DrawContext&>(shapes) : nothing;
+  std::optional<TeeDrawContext> both;
+  DrawContext& dc = ChooseDrawContext(options, shapes, png, both, nothing);
   Session session(theWorld, theSchedule, dc, out);
   session.Run(script);
   if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
     std::fprintf(stderr, "%s: cannot write standard output: %s\n", kProgram.data(),
                  std::strerror(errno));
     return kFileError;
+  }
+  if (png != nullptr) {
+    if (const auto reason = png->Write(*options.pngFile)) {
+      std::fprintf(stderr, "%s: cannot write '%s': %s\n", kProgram.data(), options.pngFile->c_str(),
+                   reason->c_str());
+      return kFileError;
+    }
   }
   return kSuccess;
 }
@@ -163,6 +199,14 @@ int main(int argc, char** argv) {
     return kUsageError;
   }
   const Options& options = std::get<Options>(parsed);
+  std::unique_ptr<PngOutput> png;
+  if (options.pngFile) {
+    png = MakePngOutput();
+    if (!png) {
+      std::fprintf(stderr, "%s: PNG output is not available in this build\n", kProgram.data());
+      return kFileError;
+    }
+  }
 
   const std::optional<std::string> text = ReadScript(options);
   if (!text) {
@@ -174,5 +218,5 @@ int main(int argc, char** argv) {
                  static_cast<long long>(error->line), error->message.c_str());
     return kUsageError;
   }
-  return Replay(options, std::get<Script>(script));
+  return Replay(options, std::get<Script>(script), png.get());
 }

@@ -1,0 +1,139 @@
+#include "image_draw_context.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// A box's edges in 64 bits, so that widening it by a pen never overflows.
+struct Edges {
+  std::int64_t left;
+  std::int64_t top;
+  std::int64_t right;   // exclusive
+  std::int64_t bottom;  // exclusive
+
+  bool IsEmpty() const { return right <= left || bottom <= top; }
+  Edges Grown(std::int64_t by) const { return {left - by, top - by, right + by, bottom + by}; }
+  Edges Within(const Edges& area) const {
+    return {std::max(left, area.left), std::max(top, area.top), std::min(right, area.right),
+            std::min(bottom, area.bottom)};
+  }
+  // Only for edges known to lie within 32-bit range.
+  QRect ToRect() const {
+    return QRect(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
+                 static_cast<int>(bottom - top));
+  }
+};
+
+Edges EdgesOf(const Box& box) {
+  return {std::min(box.left, box.right), std::min(box.top, box.bottom),
+          std::max(box.left, box.right), std::max(box.top, box.bottom)};
+}
+
+// The outline covers w pixels across each border pixel's line, w / 2 of them
+// outside the box; inside the band the box keeps its white fill.
+struct Outline {
+  Edges outer;
+  Edges inner;
+};
+
+Outline OutlineOf(const Box& box, std::int32_t penWidth) {
+  const Edges edges = EdgesOf(box);
+  const std::int64_t outside = penWidth / 2;
+  return {edges.Grown(outside), edges.Grown(outside - penWidth)};
+}
+
+// Fills the pixels whose centres lie inside the ellipse inscribed in the box,
+// row by row and only on the visible rows, so that the disc is exactly
+// symmetric and a huge ellipse costs no more than the surface's height.
+void FillEllipse(QPainter& painter, const Edges& box, const Edges& visible, const QColor& colour) {
+  const double centreX = (static_cast<double>(box.left) + static_cast<double>(box.right)) / 2;
+  const double centreY = (static_cast<double>(box.top) + static_cast<double>(box.bottom)) / 2;
+  const double radiusX = static_cast<double>(box.right - box.left) / 2;
+  const double radiusY = static_cast<double>(box.bottom - box.top) / 2;
+  const Edges rows = box.Within(visible);
+  for (std::int64_t y = rows.top; y < rows.bottom; ++y) {
+    const double dy = (static_cast<double>(y) + 0.5 - centreY) / radiusY;
+    if (dy * dy >= 1.0) {
+      continue;
+    }
+    const double halfSpan = radiusX * std::sqrt(1.0 - dy * dy);
+    const Edges span{static_cast<std::int64_t>(std::ceil(centreX - halfSpan - 0.5)), y,
+                     static_cast<std::int64_t>(std::floor(centreX + halfSpan - 0.5)) + 1, y + 1};
+    const Edges shown = span.Within(visible);
+    if (!shown.IsEmpty()) {
+      painter.fillRect(shown.ToRect(), colour);
+    }
+  }
+}
+
+}  // namespace
+
+ImageDrawContext::ImageDrawContext(QSize size) : image_(size, QImage::Format_ARGB32_Premultiplied) {
+  image_.fill(Qt::transparent);
+}
+
+ImageDrawContext::~ImageDrawContext() = default;
+
+void ImageDrawContext::SelectPen(std::int32_t width, PenColour colour) {
+  // A pen thinner than a pixel draws one pixel wide, as the device does.
+  penWidth_ = std::max(width, std::int32_t{1});
+  penColour_ = QColor(colour.red, colour.green, colour.blue);
+}
+
+void ImageDrawContext::Rectangle(const Box& box) {
+  const Edges surface{0, 0, image_.width(), image_.height()};
+  const Outline outline = OutlineOf(box, penWidth_);
+  const Edges outer = outline.outer.Within(surface);
+  if (outer.IsEmpty()) {
+    return;
+  }
+  QPainter& painter = Painter();
+  painter.fillRect(outer.ToRect(), penColour_);
+  const Edges inner = outline.inner.Within(surface);
+  if (!inner.IsEmpty()) {
+    painter.fillRect(inner.ToRect(), Qt::white);
+  }
+  changed_ |= outer.ToRect();
+}
+
+// An ellipse's band is the ellipse inscribed in the outer box, with the one
+// inscribed in the inner box filled white over it.
+void ImageDrawContext::Ellipse(const Box& box) {
+  const Edges surface{0, 0, image_.width(), image_.height()};
+  const Outline outline = OutlineOf(box, penWidth_);
+  const Edges visible = outline.outer.Within(surface);
+  if (visible.IsEmpty()) {
+    return;
+  }
+  QPainter& painter = Painter();
+  FillEllipse(painter, outline.outer, surface, penColour_);
+  if (!outline.inner.IsEmpty()) {
+    FillEllipse(painter, outline.inner, surface, Qt::white);
+  }
+  changed_ |= visible.ToRect();
+}
+
+const QImage& ImageDrawContext::Image() {
+  EndPainting();
+  return image_;
+}
+
+QRect ImageDrawContext::TakeChangedRect() {
+  EndPainting();
+  const QRect changed = changed_;
+  changed_ = QRect();
+  return changed;
+}
+
+QPainter& ImageDrawContext::Painter() {
+  if (!painter_) {
+    painter_ = std::make_unique<QPainter>(&image_);
+    painter_->setRenderHint(QPainter::Antialiasing, false);
+  }
+  return *painter_;
+}
+
+void ImageDrawContext::EndPainting() {
+  painter_.reset();
+}

@@ -1,0 +1,52 @@
+// ImageDrawContext: the board's drawing surface, a retained image the size of
+// the main window's client area that the window paints from.
+//
+// Shapes follow the DrawContext rules exactly, without antialiasing: the
+// interior is filled white and the outline is a solid band w pixels wide
+// centred on the box's border pixels, reaching w / 2 pixels outside the box:
+// a 1-pixel outline lies on the box's first and last columns and rows, a
+// 5-pixel one reaches 2 pixels out and 2 in, and an 18-pixel one around a
+// 6 x 6 ellipse makes a solid disc 24 pixels across. Pixels nothing has drawn
+// on are transparent. Coordinates may be any 32-bit values: shapes are
+// clipped to the image before the painter sees them, or skipped when they lie
+// wholly off it.
+//
+// The image collects what changed since it was last asked, so the window can
+// repaint just that part after every drawing.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+#include <QRect>
+#include <QSize>
+#include <memory>
+
+#include "draw_context.h"
+
+class ImageDrawContext : public DrawContext {
+ public:
+  explicit ImageDrawContext(QSize size);
+  ~ImageDrawContext() override;
+  ImageDrawContext(const ImageDrawContext&) = delete;
+  ImageDrawContext& operator=(const ImageDrawContext&) = delete;
+
+  void SelectPen(std::int32_t width, PenColour colour) override;
+  void Rectangle(const Box& box) override;
+  void Ellipse(const Box& box) override;
+
+  // The picture as drawn so far.
+  const QImage& Image();
+  // The part of the image drawn on since the last call; empty if none.
+  QRect TakeChangedRect();
+
+ private:
+  QPainter& Painter();
+  void EndPainting();
+
+  QImage image_;
+  std::int32_t penWidth_ = 1;
+  QColor penColour_{Qt::black};
+  std::unique_ptr<QPainter> painter_;  // open while shapes are being drawn
+  QRect changed_;
+};

@@ -1,0 +1,48 @@
+// pastura-replay --png writes the pixels the main dialog shows after the same
+// session.
+
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "resource.h"
+#include "sim_dialog.h"
+
+class ReplayPngTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void pngEqualsTheDialogsSurfaceAfterTheSameSession() {
+    const QStringList session = {"plant",     "plant", "plant", "herbivore", "herbivore",
+                                 "carnivore", "tick",  "tick",  "tick",      "paint",
+                                 "redraw",    "tick",  "plant", "herbivore", "tick"};
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString png = folder.filePath("session.png");
+    QProcess replay;
+    replay.start(QStringLiteral(PASTURA_REPLAY), {"--png", png, "-e", session.join(' ')});
+    QVERIFY(replay.waitForFinished(10000));
+    QCOMPARE(replay.exitCode(), 0);
+
+    CWorld world;
+    Schedule schedule;
+    CSimDialog dialog(world, schedule);  // never shown: no start-up tick
+    for (const QString& command : session) {
+      if (command == "tick") {
+        dialog.OnTimer(TIMER_STEP);
+        continue;
+      }
+      const QString button = command == "redraw" ? "IDC_REDRAW" : "IDC_" + command.toUpper();
+      dialog.findChild<QPushButton*>(button)->click();
+    }
+
+    const QImage written(png);
+    QCOMPARE(written.size(), QSize(662, 447));
+    QCOMPARE(written.convertToFormat(QImage::Format_ARGB32),
+             dialog.Surface().convertToFormat(QImage::Format_ARGB32));
+  }
+};
+
+QTEST_MAIN(ReplayPngTest)
+#include "replay_png_test.moc"

@@ -1,0 +1,265 @@
+// The main dialog, driven as a user drives it: real buttons, real timers, the
+// real list box and label, and the pixels of its surface and window.
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <utility>
+
+#include "about_dialog.h"
+#include "resource.h"
+#include "sim_dialog.h"
+
+namespace {
+
+constexpr QRgb kInitialPlantColour = 0xFFCCFFCC;  // (204, 255, 204) until a tick sets it
+constexpr QPoint kFirstPlantCentre(30, 150);      // the first "Plant" of a run: cell (2, 8)
+
+// Runs `check` on the next modal dialog once it is open, while the caller
+// blocks in that dialog's event loop.
+void WhenModalOpens(std::function<void(QWidget*)> check) {
+  QTimer::singleShot(0, [check] {
+    QTRY_VERIFY(QApplication::activeModalWidget() != nullptr);
+    check(QApplication::activeModalWidget());
+  });
+}
+
+}  // namespace
+
+class SimDialogTest : public QObject {
+  Q_OBJECT
+
+ private:
+  CWorld world;
+  Schedule schedule;
+  std::unique_ptr<CSimDialog> dialog;
+
+  QPushButton* Button(const char* name) {
+    return dialog->findChild<QPushButton*>(QString::fromLatin1(name));
+  }
+  void Click(const char* name) { QTest::mouseClick(Button(name), Qt::LeftButton); }
+  QListWidget* List() { return dialog->findChild<QListWidget*>(QStringLiteral("IDC_REPORT")); }
+  QStringList Report() {
+    QStringList lines;
+    for (int i = 0; i < List()->count(); ++i) {
+      lines << List()->item(i)->text();
+    }
+    return lines;
+  }
+  QString Label() { return dialog->findChild<QLabel*>(QStringLiteral("IDC_ITERATIONS"))->text(); }
+  QRgb SurfaceAt(QPoint point) { return dialog->Surface().pixel(point); }
+  // Waits for the first tick, from whichever timer.
+  void WaitForFirstTick() { QTRY_VERIFY_WITH_TIMEOUT(!Report().isEmpty(), 2000); }
+
+ private slots:
+  void init() {
+    world = CWorld();
+    schedule = Schedule();
+    dialog = std::make_unique<CSimDialog>(world, schedule);
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+  }
+
+  void cleanup() { dialog.reset(); }
+
+  void layoutFollowsTheTemplatesDialogUnits() {
+    QCOMPARE(dialog->size(), QSize(662, 447));
+    QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
+    QVERIFY(!(dialog->windowFlags() & Qt::WindowMinMaxButtonsHint));
+    QCOMPARE(Button("IDC_PLANT")->geometry(), QRect(576, 11, 75, 23));
+    QCOMPARE(Button("IDC_HERBIVORE")->geometry(), QRect(576, 33, 75, 22));  // overlaps Plant
+    QCOMPARE(Button("IDC_MOVE")->geometry(), QRect(572, 91, 79, 39));
+    QCOMPARE(Button("IDC_PAINT")->geometry(), QRect(576, 413, 75, 23));
+    QCOMPARE(List()->geometry(), QRect(479, 11, 85, 425));
+    QVERIFY(List()->geometry().left() > 420 + 2);  // the board and its outline's overhang
+    QVERIFY(!List()->isSortingEnabled());
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Pastura"));
+    const std::pair<const char*, int> ids[] = {{"IDC_PLANT", 1000},      {"IDC_HERBIVORE", 1001},
+                                               {"IDC_CARNIVORE", 1002},  {"IDC_PAINT", 1003},
+                                               {"IDC_MOVE", 1004},       {"IDC_REDRAW", 1005},
+                                               {"IDC_STOP", 1006},       {"IDC_START", 1007},
+                                               {"IDC_ITERATIONS", 1008}, {"IDC_REPORT", 1009}};
+    for (const auto& [name, id] : ids) {
+      QCOMPARE(dialog->findChild<QWidget*>(name)->property("controlId").toInt(), id);
+    }
+  }
+
+  void focusStartsOnPlantAndTabFollowsTheTemplate() {
+    QCOMPARE(QApplication::focusWidget(), Button("IDC_PLANT"));
+    const QStringList expected = {"IDC_HERBIVORE", "IDC_CARNIVORE", "IDC_PAINT",
+                                  "IDC_MOVE",      "IDC_REDRAW",    "IDC_STOP",
+                                  "IDC_START",     "IDC_REPORT",    "IDC_PLANT"};
+    QStringList visited;
+    for (int i = 0; i < expected.size(); ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, expected);
+    for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+      QVERIFY(!button->isDefault());
+    }
+  }
+
+  void firstPlantDrawsAtOnceAndReportsOnlyAtTheNextTick() {
+    Click("IDC_PLANT");
+    QCOMPARE(world.plantCount, 1);
+    QCOMPARE(SurfaceAt(kFirstPlantCentre), kInitialPlantColour);
+    QVERIFY(Report().isEmpty());
+    QCOMPARE(Label(), QStringLiteral("0"));
+    WaitForFirstTick();
+    QCOMPARE(Report(), (QStringList{"plants", "0: 22", "Herbivore", "Carnivore"}));
+  }
+
+  void startupTickComesOneSecondAfterShowingAndOnlyOnce() {
+    QTest::qWait(700);
+    QVERIFY(Report().isEmpty());
+    WaitForFirstTick();
+    QCOMPARE(Report(), (QStringList{"plants", "Herbivore", "Carnivore"}));
+    QCOMPARE(Label(), QStringLiteral("0"));
+    QTest::qWait(1200);
+    QCOMPARE(world.iterationCount, 1);  // cancelled by its own tick
+  }
+
+  void hidingAndShowingAgainGivesOneMoreTick() {
+    WaitForFirstTick();
+    dialog->hide();
+    dialog->show();
+    QTRY_COMPARE_WITH_TIMEOUT(Label(), QStringLiteral("1"), 2000);
+    QTest::qWait(1200);
+    QCOMPARE(Label(), QStringLiteral("1"));
+  }
+
+  void firstSteppingTickCancelsTheStartupTimer() {
+    Click("IDC_MOVE");
+    WaitForFirstTick();
+    Click("IDC_STOP");
+    QCOMPARE(Label(), QStringLiteral("0"));
+    QTest::qWait(1200);
+    QCOMPARE(Label(), QStringLiteral("0"));
+  }
+
+  void moveTwiceThenStopOnceLeavesTheWorldStanding() {
+    WaitForFirstTick();
+    Click("IDC_MOVE");
+    Click("IDC_MOVE");
+    Click("IDC_STOP");
+    QTest::qWait(600);
+    QCOMPARE(world.iterationCount, 1);
+  }
+
+  void startStepsTheWorldAsMoveDoes() {
+    Click("IDC_START");
+    QTRY_COMPARE_WITH_TIMEOUT(Label(), QStringLiteral("3"), 2000);
+    Click("IDC_STOP");
+  }
+
+  void paintBlanksTheBoardUntilTheNextTick() {
+    Click("IDC_PLANT");
+    Click("IDC_MOVE");
+    WaitForFirstTick();
+    Click("IDC_PAINT");
+    QCOMPARE(SurfaceAt(kFirstPlantCentre), qRgb(255, 255, 255));
+    QTRY_VERIFY_WITH_TIMEOUT(SurfaceAt(kFirstPlantCentre) != qRgb(255, 255, 255), 400);
+  }
+
+  // The window paints the retained board, so a covered and uncovered part
+  // (here: the whole window rendered afresh) shows the board, not a blank.
+  void windowRepaintsTheRetainedBoard() {
+    Click("IDC_PLANT");
+    Click("IDC_HERBIVORE");
+    Click("IDC_REDRAW");
+    const QImage window = dialog->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage& surface = dialog->Surface();
+    for (int y = 0; y < 422; ++y) {
+      for (int x = 0; x < 422; ++x) {
+        if (qAlpha(surface.pixel(x, y)) == 255 && window.pixel(x, y) != surface.pixel(x, y)) {
+          QFAIL(qPrintable(QString("window differs at %1, %2").arg(x).arg(y)));
+        }
+      }
+    }
+  }
+
+  void aboutBoxOpensFromTheContextMenuWhileTicksContinue() {
+    Click("IDC_MOVE");
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(100, 100),
+                                 dialog->mapToGlobal(QPoint(100, 100)));
+    QApplication::sendEvent(dialog.get(), &rightClick);
+    auto* menu = dialog->findChild<QMenu*>();
+    QTRY_VERIFY(menu->isVisible());
+    QAction* about = menu->actions().value(0);
+    QCOMPARE(about->text(), QStringLiteral("&About Pastura..."));
+
+    bool checked = false;
+    WhenModalOpens([&](QWidget* box) {
+      QVERIFY(qobject_cast<CAboutDialog*>(box) != nullptr);
+      QCOMPARE(box->windowTitle(), QStringLiteral("About Pastura"));
+      const std::int32_t ticks = world.iterationCount;
+      QTRY_VERIFY(world.iterationCount > ticks + 1);
+      QTest::mouseClick(box->findChild<QPushButton*>(QStringLiteral("IDOK")), Qt::LeftButton);
+      checked = true;
+    });
+    menu->activateWindow();
+    QTest::keyClick(menu, Qt::Key_A);  // the entry's mnemonic
+    QVERIFY(checked);
+    QVERIFY(QApplication::activeModalWidget() == nullptr ||
+            QApplication::activeModalWidget() == dialog.get());
+    Click("IDC_STOP");
+  }
+
+  void shiftF10OpensTheContextMenu() {
+    QTest::keyClick(Button("IDC_PLANT"), Qt::Key_F10, Qt::ShiftModifier);
+    QTRY_VERIFY(dialog->findChild<QMenu*>()->isVisible());
+    dialog->findChild<QMenu*>()->close();
+  }
+
+  void f1ShowsTheHelpBox() {
+    QString title;
+    QString text;
+    WhenModalOpens([&](QWidget* box) {
+      auto* help = qobject_cast<QMessageBox*>(box);
+      QVERIFY(help != nullptr);
+      title = help->windowTitle();
+      text = help->text();
+      help->accept();
+    });
+    QTest::keyClick(Button("IDC_PLANT"), Qt::Key_F1);
+    QCOMPARE(title, QStringLiteral("Pastura Help"));
+    QVERIFY(text.startsWith("Plant, Herbivore, Carnivore: add one entity"));
+  }
+
+  void enterOnAFocusedButtonPressesIt() {
+    QTest::keyClick(Button("IDC_PLANT"), Qt::Key_Return);
+    QCOMPARE(world.plantCount, 1);
+    QVERIFY(dialog->isVisible());
+  }
+
+  void enterInTheListClosesTheDialog() {
+    QTest::mouseClick(List()->viewport(), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), List());
+    QTest::keyClick(List(), Qt::Key_Return);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(dialog->result(), int(QDialog::Accepted));
+  }
+
+  void escapeClosesTheDialog() {
+    QTest::keyClick(Button("IDC_MOVE"), Qt::Key_Escape);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(dialog->result(), int(QDialog::Rejected));
+  }
+
+  void closeBoxClosesTheDialog() {
+    QVERIFY(dialog->close());
+    QVERIFY(!dialog->isVisible());
+  }
+};
+
+QTEST_MAIN(SimDialogTest)
+#include "sim_dialog_test.moc"

@@ -1,0 +1,26 @@
+// PngOutput: the picture of the main window's client area (662 x 447 pixels,
+// the board at its top-left) that the player draws into alongside its text,
+// written as a PNG file once the script has finished. It holds the same
+// pixels the desktop window shows after the same session.
+//
+// Which surface a build has is chosen when it is configured; a build without
+// one returns none from MakePngOutput.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "draw_context.h"
+
+class PngOutput {
+ public:
+  virtual ~PngOutput() = default;
+
+  virtual DrawContext& Surface() = 0;
+  // Writes the picture to the file; on failure returns the reason.
+  virtual std::optional<std::string> Write(const std::string& path) = 0;
+};
+
+// This build's picture, or null where PNG output is not available.
+std::unique_ptr<PngOutput> MakePngOutput();
