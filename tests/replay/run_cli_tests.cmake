@@ -51,3 +51,49 @@ else()
   run_replay(NAME png_unavailable ARGS --png ${WORK}/out.png -e plant EXIT 1 STDOUT_EMPTY TRUE
     STDERR "pastura-replay: PNG output is not available in this build\n")
 endif()
+
+# Population counts, seeds and frames.
+set(counts_expected "tick,plants,herbivores,carnivores\n1,1,1,0\n2,1,1,0\n")
+run_replay(NAME counts_to_stdout ARGS --counts - -e "plant herbivore tick 2" EXIT 0
+  STDOUT "${counts_expected}")
+file(REMOVE ${WORK}/counts.csv)
+run_replay(NAME counts_to_file ARGS --counts ${WORK}/counts.csv ${DATA}/first-tick.txt EXIT 0
+  STDOUT "${expected}")
+file(READ ${WORK}/counts.csv counts)
+if(NOT counts STREQUAL "tick,plants,herbivores,carnivores\n1,1,1,0\n")
+  message(SEND_ERROR "counts_to_file: wrote\n${counts}")
+endif()
+run_replay(NAME counts_unwritable ARGS --counts ${DATA}/no-such-folder/c.csv -e tick EXIT 1
+  STDOUT_EMPTY TRUE
+  STDERR "pastura-replay: cannot write '${DATA}/no-such-folder/c.csv': No such file or directory\n")
+file(REMOVE ${WORK}/never.csv)
+run_replay(NAME counts_not_started_by_a_bad_script ARGS --counts ${WORK}/never.csv -e "tick 0"
+  EXIT 2 STDOUT_EMPTY TRUE)
+if(EXISTS ${WORK}/never.csv)
+  message(SEND_ERROR "counts_not_started_by_a_bad_script: the CSV file was created")
+endif()
+
+run_replay(NAME seed_one_is_the_default ARGS --seed 1 ${DATA}/first-tick.txt EXIT 0
+  STDOUT "${expected}")
+run_replay(NAME seed_moves_the_first_plant ARGS --seed 7 -e "plant state" EXIT 0
+  STDOUT "state\nplant 0 id 0 at 2 3 growth 20\nschedule legLength 0 legStep 0 iterationCount 0\ncolours plant 204 255 204 herbivore 0 0 255 carnivore 255 0 0\n")
+run_replay(NAME seed_out_of_range ARGS --seed 4294967296 -e tick EXIT 2 STDOUT_EMPTY TRUE)
+
+run_replay(NAME frames_folder_under_a_file ARGS --frames ${DATA}/first-tick.txt/frames -e tick
+  EXIT 1 STDOUT_EMPTY TRUE)
+
+if(PNG_AVAILABLE)
+  file(REMOVE_RECURSE ${WORK}/frames)
+  file(REMOVE ${WORK}/last.png)
+  run_replay(NAME frames_and_png ARGS --frames ${WORK}/frames --png ${WORK}/last.png
+    --counts ${WORK}/counts.csv --draw --seed 1 ${DATA}/first-tick.txt EXIT 0)
+  file(GLOB frames ${WORK}/frames/*)
+  if(NOT frames STREQUAL "${WORK}/frames/frame-000001.png")
+    message(SEND_ERROR "frames_and_png: wrote ${frames}")
+  endif()
+  file(SHA256 ${WORK}/frames/frame-000001.png frame_hash)
+  file(SHA256 ${WORK}/last.png last_hash)
+  if(NOT frame_hash STREQUAL last_hash)
+    message(SEND_ERROR "frames_and_png: the last frame differs from the --png picture")
+  endif()
+endif()

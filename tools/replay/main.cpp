@@ -4,13 +4,18 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
+#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
 
+#include "counts_csv.h"
+#include "frame_writer.h"
 #include "null_draw_context.h"
+#include "options.h"
 #include "output.h"
 #include "png_output.h"
 #include "program.h"
@@ -21,88 +26,14 @@
 
 namespace {
 
-constexpr std::string_view kProgram = "pastura-replay";
-constexpr std::string_view kVersion = "pastura-replay 1.0.0.1";
-constexpr std::string_view kUsage =
-    "usage: pastura-replay [--draw] [--png FILE] [-e SCRIPT | SCRIPTFILE | -]";
-constexpr std::string_view kHelp =
-    "Plays a session of the Pastura ecosystem without a window.\n"
-    "\n"
-    "  -e SCRIPT     the script is this argument's text\n"
-    "  SCRIPTFILE    read the script from this file\n"
-    "  -             read the script from standard input (also when none is given)\n"
-    "  --draw        also print every shape drawn, as it is drawn\n"
-    "  --png FILE    when the script has finished, write the window's picture\n"
-    "                (662 x 447 pixels, the board at its top-left) to FILE as PNG\n"
-    "  --help        show this help and exit\n"
-    "  --version     show the version and exit\n"
-    "\n"
-    "Script commands, separated by white space; '#' starts a comment:\n"
-    "  plant | herbivore | carnivore    press that spawn button\n"
-    "  paint | redraw                   press \"Paint\" or \"ReDraw\"\n"
-    "  tick [N]                         one timer tick, or N of them (1..1000000000)\n"
-    "  place plant X Y                  place a plant at cell (X, Y)\n"
-    "  place herbivore|carnivore X Y H  place an animal at (X, Y) heading H\n"
-    "  state                            print the tables and the schedule\n";
-
 enum ExitCode { kSuccess = 0, kFileError = 1, kUsageError = 2 };
 
-struct Options {
-  bool draw = false;
-  std::optional<std::string> pngFile;
-  std::optional<std::string> scriptText;  // from -e
-  std::optional<std::string> scriptFile;  // a path, or "-" for standard input
-};
+void Complain(const std::string& message) {
+  std::fprintf(stderr, "pastura-replay: %s\n", message.c_str());
+}
 
-struct UsageError {
-  std::string message;
-};
-
-struct Exit {
-  int code;
-};
-
-std::variant<Options, UsageError, Exit> ParseArguments(int argc, char** argv) {
-  Options options;
-  auto setSource = [&options](auto& slot, std::string value) {
-    if (options.scriptText || options.scriptFile) {
-      return false;
-    }
-    slot = std::move(value);
-    return true;
-  };
-  for (int i = 1; i < argc; ++i) {
-    const std::string_view arg = argv[i];
-    if (arg == "--help") {
-      std::printf("%.*s\n\n%.*s", static_cast<int>(kUsage.size()), kUsage.data(),
-                  static_cast<int>(kHelp.size()), kHelp.data());
-      return Exit{kSuccess};
-    }
-    if (arg == "--version") {
-      std::printf("%.*s\n", static_cast<int>(kVersion.size()), kVersion.data());
-      return Exit{kSuccess};
-    }
-    if (arg == "--draw") {
-      options.draw = true;
-    } else if (arg == "--png") {
-      if (i + 1 == argc) {
-        return UsageError{"option '--png' needs a file"};
-      }
-      options.pngFile = argv[++i];
-    } else if (arg == "-e") {
-      if (i + 1 == argc) {
-        return UsageError{"option '-e' needs a script"};
-      }
-      if (!setSource(options.scriptText, argv[++i])) {
-        return UsageError{"more than one script given"};
-      }
-    } else if (arg.size() > 1 && arg[0] == '-') {
-      return UsageError{"unknown option '" + std::string(arg) + "'"};
-    } else if (!setSource(options.scriptFile, std::string(arg))) {
-      return UsageError{"more than one script given"};
-    }
-  }
-  return options;
+std::string Quoted(const std::string& path) {
+  return "'" + path + "'";
 }
 
 // Reads a whole stream; on failure gives the reason.
@@ -129,7 +60,7 @@ std::optional<std::string> ReadScript(const Options& options) {
     if (auto text = ReadAll(stdin, reason)) {
       return text;
     }
-    std::fprintf(stderr, "%s: cannot read standard input: %s\n", kProgram.data(), reason.c_str());
+    Complain("cannot read standard input: " + reason);
     return std::nullopt;
   }
   const std::string& path = *options.scriptFile;
@@ -143,80 +74,156 @@ std::optional<std::string> ReadScript(const Options& options) {
       return text;
     }
   }
-  std::fprintf(stderr, "%s: cannot read '%s': %s\n", kProgram.data(), path.c_str(), reason.c_str());
+  Complain("cannot read " + Quoted(path) + ": " + reason);
   return std::nullopt;
 }
 
-// The surface the session draws on: the --draw text, the --png picture,
-// both, or neither.
-DrawContext& ChooseDrawContext(const Options& options, TextDrawContext& shapes, PngOutput* png,
+// Everything the session writes to besides standard output, opened before it
+// starts so that a file that cannot be written stops the player before any
+// output.
+struct Destinations {
+  std::unique_ptr<PngOutput> picture;  // for --png and --frames
+  std::FILE* countsFile = nullptr;     // for --counts FILE
+
+  ~Destinations() {
+    if (countsFile != nullptr) {
+      std::fclose(countsFile);
+    }
+  }
+};
+
+bool Open(const Options& options, Destinations& to) {
+  if (options.pngFile || options.framesDir) {
+    to.picture = MakePngOutput();
+    if (!to.picture) {
+      Complain("PNG output is not available in this build");
+      return false;
+    }
+  }
+  if (options.framesDir) {
+    std::error_code error;
+    std::filesystem::create_directories(*options.framesDir, error);
+    if (error) {
+      Complain("cannot create " + Quoted(*options.framesDir) + ": " + error.message());
+      return false;
+    }
+  }
+  if (options.countsFile && *options.countsFile != "-") {
+    to.countsFile = std::fopen(options.countsFile->c_str(), "wb");
+    if (to.countsFile == nullptr) {
+      Complain("cannot write " + Quoted(*options.countsFile) + ": " + std::strerror(errno));
+      return false;
+    }
+  }
+  return true;
+}
+
+// The surface the session draws on: the --draw text, the picture, both, or
+// neither.
+DrawContext& ChooseDrawContext(const Options& options, TextDrawContext& shapes, PngOutput* picture,
                                std::optional<TeeDrawContext>& both, NullDrawContext& nothing) {
-  if (options.draw && png != nullptr) {
-    return both.emplace(shapes, png->Surface());
+  if (options.draw && picture != nullptr) {
+    return both.emplace(shapes, picture->Surface());
   }
   if (options.draw) {
     return shapes;
   }
-  if (png != nullptr) {
-    return png->Surface();
+  if (picture != nullptr) {
+    return picture->Surface();
   }
   return nothing;
 }
 
-int Replay(const Options& options, const Script& script, PngOutput* png) {
+bool Finished(std::FILE* stream, const std::string& name) {
+  if (std::fflush(stream) != 0 || std::ferror(stream)) {
+    Complain("cannot write " + name + ": " + std::strerror(errno));
+    return false;
+  }
+  return true;
+}
+
+int Replay(const Options& options, const Script& script) {
+  Destinations to;
+  if (!Open(options, to)) {
+    return kFileError;
+  }
+  theWorld.random = Random(options.seed);
+
   Output out(stdout);
+  Output countsOut(to.countsFile);
   NullDrawContext nothing;
   TextDrawContext shapes(out);
   std::optional<TeeDrawContext> both;
-  DrawContext& dc = ChooseDrawContext(options, shapes, png, both, nothing);
+  DrawContext& dc = ChooseDrawContext(options, shapes, to.picture.get(), both, nothing);
   Session session(theWorld, theSchedule, dc, out);
-  session.Run(script);
-  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-    std::fprintf(stderr, "%s: cannot write standard output: %s\n", kProgram.data(),
-                 std::strerror(errno));
+
+  std::optional<CountsCsv> counts;
+  if (options.countsFile) {
+    const bool toStdout = *options.countsFile == "-";
+    if (toStdout) {
+      session.OmitReports();
+    }
+    session.AddListener(counts.emplace(toStdout ? out : countsOut));
+  }
+  std::optional<FrameWriter> frames;
+  if (options.framesDir) {
+    session.AddListener(frames.emplace(*to.picture, *options.framesDir));
+  }
+
+  const bool completed = session.Run(script);
+  countsOut.Flush();
+  if (!Finished(stdout, "standard output") ||
+      (to.countsFile != nullptr && !Finished(to.countsFile, Quoted(*options.countsFile)))) {
     return kFileError;
   }
-  if (png != nullptr) {
-    if (const auto reason = png->Write(*options.pngFile)) {
-      std::fprintf(stderr, "%s: cannot write '%s': %s\n", kProgram.data(), options.pngFile->c_str(),
-                   reason->c_str());
+  if (!completed) {
+    Complain(frames->error());
+    return kFileError;
+  }
+  if (options.pngFile) {
+    if (const auto reason = to.picture->Write(*options.pngFile)) {
+      Complain("cannot write " + Quoted(*options.pngFile) + ": " + *reason);
       return kFileError;
     }
   }
   return kSuccess;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  auto parsed = ParseArguments(argc, argv);
-  if (const auto* exit = std::get_if<Exit>(&parsed)) {
-    return exit->code;
+int Main(int argc, char** argv) {
+  const auto parsed = ParseArguments({argv, static_cast<std::size_t>(argc)});
+  if (const auto* request = std::get_if<InfoRequest>(&parsed)) {
+    const std::string text = *request == InfoRequest::kHelp
+                                 ? std::string(UsageLine()) + "\n\n" + std::string(HelpText())
+                                 : std::string(VersionLine()) + "\n";
+    std::fputs(text.c_str(), stdout);
+    return kSuccess;
   }
   if (const auto* error = std::get_if<UsageError>(&parsed)) {
-    std::fprintf(stderr, "%s: %s\n%.*s\n", kProgram.data(), error->message.c_str(),
-                 static_cast<int>(kUsage.size()), kUsage.data());
+    Complain(error->message);
+    std::fprintf(stderr, "%s\n", std::string(UsageLine()).c_str());
     return kUsageError;
   }
   const Options& options = std::get<Options>(parsed);
-  std::unique_ptr<PngOutput> png;
-  if (options.pngFile) {
-    png = MakePngOutput();
-    if (!png) {
-      std::fprintf(stderr, "%s: PNG output is not available in this build\n", kProgram.data());
-      return kFileError;
-    }
-  }
 
   const std::optional<std::string> text = ReadScript(options);
   if (!text) {
     return kFileError;
   }
-  auto script = ParseScript(*text);
+  const auto script = ParseScript(*text);
   if (const auto* error = std::get_if<ScriptError>(&script)) {
-    std::fprintf(stderr, "%s: line %lld: %s\n", kProgram.data(),
-                 static_cast<long long>(error->line), error->message.c_str());
+    Complain("line " + std::to_string(error->line) + ": " + error->message);
     return kUsageError;
   }
-  return Replay(options, std::get<Script>(script), png.get());
+  return Replay(options, std::get<Script>(script));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return Main(argc, argv);
+  } catch (const std::bad_alloc&) {
+    Complain("out of memory");
+    return kFileError;
+  }
 }

@@ -5,14 +5,19 @@
 Session::Session(CWorld& world, Schedule& schedule, DrawContext& dc, Output& out)
     : world_(world), schedule_(schedule), dc_(dc), out_(out) {}
 
-void Session::Run(const Script& script) {
+bool Session::Run(const Script& script) {
+  bool completed = true;
   for (const Command& command : script) {
-    Execute(command);
+    if (!Execute(command)) {
+      completed = false;
+      break;
+    }
   }
   out_.Flush();
+  return completed;
 }
 
-void Session::Execute(const Command& command) {
+bool Session::Execute(const Command& command) {
   switch (command.kind) {
     case CommandKind::kSpawnPlant:
       world_.SpawnPlant(dc_);
@@ -31,7 +36,9 @@ void Session::Execute(const Command& command) {
       break;
     case CommandKind::kTick:
       for (std::int32_t i = 0; i < command.ticks; ++i) {
-        RunTick();
+        if (!RunTick()) {
+          return false;
+        }
       }
       break;
     case CommandKind::kPlacePlant:
@@ -47,17 +54,28 @@ void Session::Execute(const Command& command) {
       PrintState();
       break;
   }
+  return true;
 }
 
 // The block of one tick: its number, the shapes it drew (with --draw), then the
 // report list and the label as they stand after it.
-void Session::RunTick() {
+bool Session::RunTick() {
   ++ticksRun_;
-  out_ << "tick " << ticksRun_;
-  out_.EndLine();
+  if (printReports_) {
+    out_ << "tick " << ticksRun_;
+    out_.EndLine();
+  }
   Tick(world_, schedule_, *this);
-  out_ << report_ << "iterations " << iterationText_;
-  out_.EndLine();
+  if (printReports_) {
+    out_ << report_ << "iterations " << iterationText_;
+    out_.EndLine();
+  }
+  for (TickListener* listener : listeners_) {
+    if (!listener->AfterTick(ticksRun_, world_)) {
+      return false;
+    }
+  }
+  return true;
 }
 
 void Session::ClearReport() {

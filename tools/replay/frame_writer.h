@@ -1,0 +1,23 @@
+// Writes the picture after every tick as DIR/frame-000001.png,
+// DIR/frame-000002.png, ... (six digits, more once past 999999). A frame that
+// cannot be written stops the session; error() then says which and why.
+#pragma once
+
+#include <string>
+
+#include "png_output.h"
+#include "tick_listener.h"
+
+class FrameWriter : public TickListener {
+ public:
+  FrameWriter(PngOutput& picture, std::string directory);
+
+  bool AfterTick(std::int64_t tick, const CWorld& world) override;
+
+  const std::string& error() const { return error_; }
+
+ private:
+  PngOutput& picture_;
+  std::string directory_;
+  std::string error_;
+};

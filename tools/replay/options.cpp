@@ -1,0 +1,152 @@
+#include "options.h"
+
+#include <limits>
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "usage: pastura-replay [--draw] [--png FILE] [--frames DIR] [--counts FILE] [--seed N] "
+    "[-e SCRIPT | SCRIPTFILE | -]";
+
+constexpr std::string_view kHelp =
+    "Plays a session of the Pastura ecosystem without a window.\n"
+    "\n"
+    "  -e SCRIPT      the script is this argument's text\n"
+    "  SCRIPTFILE     read the script from this file\n"
+    "  -              read the script from standard input (also when none is given)\n"
+    "  --draw         also print every shape drawn, as it is drawn\n"
+    "  --png FILE     when the script has finished, write the window's picture\n"
+    "                 (662 x 447 pixels, the board at its top-left) to FILE as PNG\n"
+    "  --frames DIR   after every tick, write the picture to DIR/frame-000001.png,\n"
+    "                 DIR/frame-000002.png, ... (DIR is created if need be)\n"
+    "  --counts FILE  write the live plants, herbivores and carnivores after every\n"
+    "                 tick to FILE as CSV; '-' writes them to standard output in\n"
+    "                 place of the report blocks\n"
+    "  --seed N       start the spawn generator at N (0..4294967295; default 1,\n"
+    "                 the desktop program's own sequence)\n"
+    "  --help         show this help and exit\n"
+    "  --version      show the version and exit\n"
+    "\n"
+    "Script commands, separated by white space; '#' starts a comment:\n"
+    "  plant | herbivore | carnivore    press that spawn button\n"
+    "  paint | redraw                   press \"Paint\" or \"ReDraw\"\n"
+    "  tick [N]                         one timer tick, or N of them (1..1000000000)\n"
+    "  place plant X Y                  place a plant at cell (X, Y)\n"
+    "  place herbivore|carnivore X Y H  place an animal at (X, Y) heading H\n"
+    "  state                            print the tables and the schedule\n";
+
+std::optional<std::uint32_t> ParseSeed(std::string_view text) {
+  if (text.empty() || text.size() > 10) {
+    return std::nullopt;
+  }
+  std::uint64_t value = 0;
+  for (const char c : text) {
+    if (c < '0' || c > '9') {
+      return std::nullopt;
+    }
+    value = value * 10 + static_cast<std::uint64_t>(c - '0');
+  }
+  if (value > std::numeric_limits<std::uint32_t>::max()) {
+    return std::nullopt;
+  }
+  return static_cast<std::uint32_t>(value);
+}
+
+class ArgumentParser {
+ public:
+  explicit ArgumentParser(std::span<char* const> arguments) : arguments_(arguments) {}
+
+  std::variant<Options, UsageError, InfoRequest> Parse() {
+    for (next_ = 1; next_ < arguments_.size(); ++next_) {
+      const std::string_view arg = arguments_[next_];
+      if (arg == "--help") {
+        return InfoRequest::kHelp;
+      }
+      if (arg == "--version") {
+        return InfoRequest::kVersion;
+      }
+      if (auto error = ParseOne(arg)) {
+        return *error;
+      }
+    }
+    return options_;
+  }
+
+ private:
+  std::optional<UsageError> ParseOne(std::string_view arg) {
+    if (arg == "--draw") {
+      options_.draw = true;
+      return std::nullopt;
+    }
+    if (arg == "--png") {
+      return TakeValue(arg, "a file", options_.pngFile);
+    }
+    if (arg == "--frames") {
+      return TakeValue(arg, "a folder", options_.framesDir);
+    }
+    if (arg == "--counts") {
+      return TakeValue(arg, "a file", options_.countsFile);
+    }
+    if (arg == "--seed") {
+      return TakeSeed();
+    }
+    if (arg == "-e") {
+      if (HasScript()) {
+        return UsageError{"more than one script given"};
+      }
+      return TakeValue(arg, "a script", options_.scriptText);
+    }
+    if (arg.size() > 1 && arg[0] == '-') {
+      return UsageError{"unknown option '" + std::string(arg) + "'"};
+    }
+    if (HasScript()) {
+      return UsageError{"more than one script given"};
+    }
+    options_.scriptFile = std::string(arg);
+    return std::nullopt;
+  }
+
+  std::optional<UsageError> TakeValue(std::string_view option, std::string_view what,
+                                      std::optional<std::string>& slot) {
+    if (next_ + 1 == arguments_.size()) {
+      return UsageError{"option '" + std::string(option) + "' needs " + std::string(what)};
+    }
+    slot = arguments_[++next_];
+    return std::nullopt;
+  }
+
+  std::optional<UsageError> TakeSeed() {
+    std::optional<std::string> text;
+    if (auto error = TakeValue("--seed", "a number", text)) {
+      return error;
+    }
+    const std::optional<std::uint32_t> seed = ParseSeed(*text);
+    if (!seed) {
+      return UsageError{"bad seed '" + *text + "': expected a number 0..4294967295"};
+    }
+    options_.seed = *seed;
+    return std::nullopt;
+  }
+
+  bool HasScript() const { return options_.scriptText || options_.scriptFile; }
+
+  std::span<char* const> arguments_;
+  std::size_t next_ = 1;
+  Options options_;
+};
+
+}  // namespace
+
+std::variant<Options, UsageError, InfoRequest> ParseArguments(std::span<char* const> arguments) {
+  return ArgumentParser(arguments).Parse();
+}
+
+std::string_view UsageLine() {
+  return kUsage;
+}
+std::string_view HelpText() {
+  return kHelp;
+}
+std::string_view VersionLine() {
+  return "pastura-replay 1.0.0.1";
+}

@@ -1,0 +1,34 @@
+// The player's command line: which script to play, what to write besides the
+// report blocks, and the spawn generator's starting state. See HelpText().
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "random.h"
+
+struct Options {
+  bool draw = false;                          // print every shape as it is drawn
+  std::uint32_t seed = Random::kDefaultSeed;  // the spawn generator's starting state
+  std::optional<std::string> pngFile;         // the picture after the script
+  std::optional<std::string> framesDir;       // the picture after every tick
+  std::optional<std::string> countsFile;      // population counts per tick; "-" for stdout
+  std::optional<std::string> scriptText;      // from -e
+  std::optional<std::string> scriptFile;      // a path, or "-" for standard input
+};
+
+struct UsageError {
+  std::string message;
+};
+
+enum class InfoRequest { kHelp, kVersion };
+
+std::variant<Options, UsageError, InfoRequest> ParseArguments(std::span<char* const> arguments);
+
+std::string_view UsageLine();
+std::string_view HelpText();
+std::string_view VersionLine();
