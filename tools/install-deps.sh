@@ -8,7 +8,10 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
 )
 # The desktop program: Qt 6 Widgets (its tests run on Qt's offscreen platform).
-packages+=(qt6-base-dev)
+packages+=(qt6-base-dev qt6-svg-dev)
+# Packaging and its checks: the Debian package's dependencies, the desktop
+# entry and the AppStream metainfo.
+packages+=(dpkg-dev appstream desktop-file-utils)
 
 missing=()
 for package in "${packages[@]}"; do
