@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr QRgb kTransparent = 0;
+constexpr QRgb kBackground = 0xFFEFEFEF;  // the default dialog background
 constexpr QRgb kWhite = 0xFFFFFFFF;
 constexpr QRgb kBlack = 0xFF000000;
 
@@ -38,13 +38,13 @@ class ImageDrawContextTest : public QObject {
   void init() {
     world = CWorld();
     surface = std::make_unique<ImageDrawContext>(
-        QSize(dialog_units::kClientWidth, dialog_units::kClientHeight));
+        QSize(dialog_units::kClientWidth, dialog_units::kClientHeight), kBackground);
   }
 
-  void startsTransparentAtTheClientAreaSize() {
+  void startsInItsBackgroundAtTheClientAreaSize() {
     QCOMPARE(surface->Image().size(), QSize(662, 447));
-    QCOMPARE(At(0, 0), kTransparent);
-    QCOMPARE(At(661, 446), kTransparent);
+    QCOMPARE(At(0, 0), kBackground);
+    QCOMPARE(At(661, 446), kBackground);
     QVERIFY(surface->TakeChangedRect().isEmpty());
   }
 
@@ -55,11 +55,11 @@ class ImageDrawContextTest : public QObject {
       QCOMPARE(At(19, row), kBlack);   // cell 1's last column ...
       QCOMPARE(At(20, row), kBlack);   // ... beside cell 2's first: a 2-pixel line
       QCOMPARE(At(419, row), kBlack);  // board's right edge
-      QCOMPARE(At(420, row), kTransparent);
+      QCOMPARE(At(420, row), kBackground);
     }
     QCOMPARE(At(10, 0), kBlack);
     QCOMPARE(At(10, 419), kBlack);
-    QCOMPARE(At(10, 420), kTransparent);
+    QCOMPARE(At(10, 420), kBackground);
     for (int x = 1; x <= 18; ++x) {
       QCOMPARE(At(x, 10), kWhite);
     }
@@ -81,13 +81,13 @@ class ImageDrawContextTest : public QObject {
     for (int x = 13; x <= 21; ++x) {
       QCOMPARE(At(x, middle), blue);  // band and right outline, 2 beyond the cell
     }
-    QCOMPARE(At(22, middle), kTransparent);
+    QCOMPARE(At(22, middle), kBackground);
     QCOMPARE(At(middle, 2), blue);
     QCOMPARE(At(middle, 3), kWhite);
     QCOMPARE(At(middle, 16), kWhite);
     QCOMPARE(At(middle, 17), blue);
     QCOMPARE(At(middle, 21), blue);
-    QCOMPARE(At(middle, 22), kTransparent);
+    QCOMPARE(At(middle, 22), kBackground);
   }
 
   // The first "Plant" of a run lands on (2, 8): a solid disc about 24 pixels
@@ -122,7 +122,7 @@ class ImageDrawContextTest : public QObject {
     world.PlaceCarnivore(*surface, 9, 9, kHeadingLeft, kCarnivoreKind);
     world.PlaceCarnivore(*surface, 21, 21, kHeadingDown, kCarnivoreKind);
     world.RedrawAll(*surface);
-    const QSet<QRgb> allowed = {kTransparent,
+    const QSet<QRgb> allowed = {kBackground,
                                 kWhite,
                                 kBlack,
                                 Opaque(colour_scale::ToPenColour(world.plantColour)),
@@ -148,7 +148,7 @@ class ImageDrawContextTest : public QObject {
     QVERIFY(surface->TakeChangedRect().isEmpty());
     QCOMPARE(surface->Image(), [] {
       QImage blank(662, 447, QImage::Format_ARGB32_Premultiplied);
-      blank.fill(Qt::transparent);
+      blank.fill(kBackground);
       return blank;
     }());
   }

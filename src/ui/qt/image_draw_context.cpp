@@ -69,8 +69,9 @@ void FillEllipse(QPainter& painter, const Edges& box, const Edges& visible, cons
 
 }  // namespace
 
-ImageDrawContext::ImageDrawContext(QSize size) : image_(size, QImage::Format_ARGB32_Premultiplied) {
-  image_.fill(Qt::transparent);
+ImageDrawContext::ImageDrawContext(QSize size, const QColor& background)
+    : image_(size, QImage::Format_ARGB32_Premultiplied) {
+  image_.fill(background);
 }
 
 ImageDrawContext::~ImageDrawContext() = default;

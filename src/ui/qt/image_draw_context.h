@@ -7,7 +7,8 @@
 // a 1-pixel outline lies on the box's first and last columns and rows, a
 // 5-pixel one reaches 2 pixels out and 2 in, and an 18-pixel one around a
 // 6 x 6 ellipse makes a solid disc 24 pixels across. Pixels nothing has drawn
-// on are transparent. Coordinates may be any 32-bit values: shapes are
+// on keep the background colour the surface was made with, the window's own
+// background, so the picture is whole on its own. Coordinates may be any 32-bit values: shapes are
 // clipped to the image before the painter sees them, or skipped when they lie
 // wholly off it.
 //
@@ -26,7 +27,7 @@
 
 class ImageDrawContext : public DrawContext {
  public:
-  explicit ImageDrawContext(QSize size);
+  ImageDrawContext(QSize size, const QColor& background);
   ~ImageDrawContext() override;
   ImageDrawContext(const ImageDrawContext&) = delete;
   ImageDrawContext& operator=(const ImageDrawContext&) = delete;

@@ -46,7 +46,8 @@ CSimDialog::CSimDialog(CWorld& world, Schedule& schedule, QWidget* parent)
                           Qt::MSWindowsFixedSizeDialogHint),
       world_(world),
       schedule_(schedule),
-      surface_(QSize(dialog_units::kClientWidth, dialog_units::kClientHeight)) {
+      surface_(QSize(dialog_units::kClientWidth, dialog_units::kClientHeight),
+               palette().color(QPalette::Window)) {
   setWindowTitle(QStringLiteral("Pastura"));
   setWindowIcon(AppIcon());
   setFixedSize(dialog_units::kClientWidth, dialog_units::kClientHeight);
