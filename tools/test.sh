@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything with warnings as errors and runs
-# every test. BUILD_DIR picks the build folder; extra arguments go to CMake.
+# every test. BUILD_DIR picks the build folder, CTEST_ARGS adds ctest options;
+# extra arguments go to CMake.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,4 +10,5 @@ build="${BUILD_DIR:-build}"
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DPASTURA_WARNINGS_AS_ERRORS=ON "$@"
 cmake --build "$build" --parallel
-ctest --test-dir "$build" --output-on-failure --parallel 2
+# shellcheck disable=SC2086 # CTEST_ARGS holds several words
+ctest --test-dir "$build" --output-on-failure --parallel 2 ${CTEST_ARGS:-}

@@ -1,0 +1,127 @@
+// A long run of the main dialog: 100,000 ticks through its timer handler with
+// button presses mixed in, checked against a twin world stepped on its own,
+// and the process's memory watched once warmed up.
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QTest>
+#include <fstream>
+#include <string>
+
+#include "image_draw_context.h"
+#include "resource.h"
+#include "sim_dialog.h"
+#include "tick.h"
+
+namespace {
+
+constexpr int kTicks = 100'000;
+constexpr int kWarmUpTicks = 10'000;
+constexpr int kCheckEvery = 5'000;
+constexpr int kEventsEvery = 10;  // a window handles its queue a few times a second
+constexpr long kMemoryBoundKiB = 2048;
+
+long ResidentKiB() {
+  std::ifstream status("/proc/self/status");
+  std::string key;
+  long value = 0;
+  while (status >> key) {
+    if (key == "VmRSS:") {
+      status >> value;
+      return value;
+    }
+    status.ignore(1 << 10, '\n');
+  }
+  return -1;
+}
+
+// The twin's host keeps the report and label as plain text.
+class TwinHost : public TickHost {
+ public:
+  explicit TwinHost(DrawContext& dc) : dc_(dc) {}
+
+  void ClearReport() override { report.clear(); }
+  void AppendReport(std::string_view text) override {
+    report << QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+  }
+  void SetIterationText(std::string_view text) override {
+    label = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+  }
+  void CancelStartupTimer() override {}
+  DrawContext& GetDrawContext() override { return dc_; }
+
+  QStringList report;
+  QString label;
+
+ private:
+  DrawContext& dc_;
+};
+
+}  // namespace
+
+class SimDialogSoakTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void hundredThousandTicksStayRightInFlatMemory() {
+    CWorld world;
+    Schedule schedule;
+    CSimDialog dialog(world, schedule);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+    CWorld twin;
+    Schedule twinSchedule;
+    ImageDrawContext twinSurface(dialog.Surface().size(), dialog.palette().color(QPalette::Window));
+    TwinHost twinHost(twinSurface);
+    auto* list = dialog.findChild<QListWidget*>(QStringLiteral("IDC_REPORT"));
+    auto* label = dialog.findChild<QLabel*>(QStringLiteral("IDC_ITERATIONS"));
+
+    long warmResidentKiB = 0;
+    for (int tick = 1; tick <= kTicks; ++tick) {
+      switch (tick % 40) {
+        case 0:
+          dialog.OnPlant();
+          twin.SpawnPlant(twinSurface);
+          break;
+        case 10:
+          dialog.OnHerbivore();
+          twin.SpawnHerbivore(twinSurface);
+          break;
+        case 20:
+          dialog.OnCarnivore();
+          twin.SpawnCarnivore(twinSurface);
+          break;
+        default:
+          break;
+      }
+      dialog.OnTimer(TIMER_STEP);
+      Tick(twin, twinSchedule, twinHost);
+      if (tick % kEventsEvery == 0) {
+        QCoreApplication::processEvents();
+      }
+
+      if (tick % kCheckEvery == 0) {
+        QStringList shown;
+        for (int i = 0; i < list->count(); ++i) {
+          shown << list->item(i)->text();
+        }
+        QCOMPARE(shown, twinHost.report);
+        QCOMPARE(label->text(), twinHost.label);
+        QCOMPARE(dialog.Surface(), twinSurface.Image());
+      }
+      if (tick == kWarmUpTicks) {
+        warmResidentKiB = ResidentKiB();
+      }
+    }
+    QCOMPARE(label->text(), QString::number(kTicks - 1));
+    const long growthKiB = ResidentKiB() - warmResidentKiB;
+    qInfo("resident after warm-up %ld KiB, growth over %d ticks %ld KiB", warmResidentKiB,
+          kTicks - kWarmUpTicks, growthKiB);
+    QVERIFY2(growthKiB < kMemoryBoundKiB, qPrintable(QString::number(growthKiB)));
+  }
+};
+
+QTEST_MAIN(SimDialogSoakTest)
+#include "sim_dialog_soak_test.moc"
