@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "help_key.h"
 #include "sim_dialog.h"
 
 int CSimApp::InitInstance() {
@@ -10,6 +11,7 @@ int CSimApp::InitInstance() {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
 
+  HelpKey helpKey;
   CSimDialog dialog(instance_);
   dialog.DoModal();
   return 0;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "about_dialog.h"
+#include "help_key.h"
 #include "program.h"
 #include "resource.h"
 #include "window_centring.h"
@@ -60,8 +61,6 @@ INT_PTR CALLBACK CSimDialog::DialogProc(HWND window, UINT message, WPARAM wParam
       return self->OnPaint();
     case WM_QUERYDRAGICON:
       return self->OnQueryDragIcon();
-    case WM_HELP:
-      return self->OnHelp();
     case WM_SIZE:
       return self->OnSize();
     default:
@@ -114,6 +113,8 @@ INT_PTR CSimDialog::OnCommand(WORD id) {
     case IDC_STOP:
       KillTimer(window_, TIMER_STEP);
       return TRUE;
+    case ID_HELP:
+      return OnHelp();
     case IDOK:
     case IDCANCEL:
       EndDialog(window_, id);
