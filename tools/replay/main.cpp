@@ -9,6 +9,11 @@
 #include <string_view>
 #include <variant>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 #include "null_draw_context.h"
 #include "output.h"
 #include "program.h"
@@ -131,8 +136,7 @@ std::optional<std::string> ReadScript(const Options& options) {
       return text;
     }
   }
-  std::fprintf(stderr, "%s: cannot read '%s': %s\n", kProgram.data(), path.c_str(),
-               reason.c_str());
+  std::fprintf(stderr, "%s: cannot read '%s': %s\n", kProgram.data(), path.c_str(), reason.c_str());
   return std::nullopt;
 }
 
@@ -154,6 +158,12 @@ int Replay(const Options& options, const Script& script) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+  // Lines end in '\n' alone on every platform, so a session prints the same
+  // bytes everywhere.
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
+#endif
   auto parsed = ParseArguments(argc, argv);
   if (const auto* exit = std::get_if<Exit>(&parsed)) {
     return exit->code;
