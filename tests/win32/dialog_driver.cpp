@@ -174,7 +174,8 @@ void CheckAboutBox(HWND dialog, DWORD processId) {
 
 // The system menu's last item is "&About Pastura..." with command 0x0010,
 // after a separator, and that command opens the About box. Wine cannot read
-// the menu of another process; there only the command is checked.
+// the menu of another process; there only the command is checked here, and
+// pastura-system-menu-test reads the menu from inside.
 void CheckSystemMenu(HWND dialog, DWORD processId) {
   Click(dialog, IDC_MOVE);
   if (HMENU menu = GetSystemMenu(dialog, FALSE)) {
