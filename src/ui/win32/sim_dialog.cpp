@@ -46,26 +46,19 @@ INT_PTR CALLBACK CSimDialog::DialogProc(HWND window, UINT message, WPARAM wParam
   if (self == nullptr) {
     return FALSE;  // the messages that come before WM_INITDIALOG
   }
+  // clang-format off
   switch (message) {
-    case WM_INITDIALOG:
-      return self->OnInitDialog();
-    case WM_COMMAND:
-      return self->OnCommand(LOWORD(wParam));
-    case WM_SHOWWINDOW:
-      return self->OnShowWindow();
-    case WM_TIMER:
-      return self->OnTimer();
-    case WM_SYSCOMMAND:
-      return self->OnSysCommand(wParam);
-    case WM_PAINT:
-      return self->OnPaint();
-    case WM_QUERYDRAGICON:
-      return self->OnQueryDragIcon();
-    case WM_SIZE:
-      return self->OnSize();
-    default:
-      return FALSE;
+    case WM_INITDIALOG:    return self->OnInitDialog();
+    case WM_COMMAND:       return self->OnCommand(LOWORD(wParam));
+    case WM_SHOWWINDOW:    return self->OnShowWindow();
+    case WM_TIMER:         return self->OnTimer();
+    case WM_SYSCOMMAND:    return self->OnSysCommand(wParam);
+    case WM_PAINT:         return self->OnPaint();
+    case WM_QUERYDRAGICON: return self->OnQueryDragIcon();
+    case WM_SIZE:          return self->OnSize();
+    default:               return FALSE;
   }
+  // clang-format on
 }
 
 INT_PTR CSimDialog::OnInitDialog() {
