@@ -15,6 +15,9 @@ constexpr UINT kStartupPeriodMs = 1000;
 constexpr UINT_PTR TIMER_STEP = 2;
 constexpr UINT kStepPeriodMs = 200;
 
+// The board: 21 x 21 cells of 20 pixels from the client area's top-left corner.
+constexpr LONG kBoardPixels = 21 * 20;
+
 constexpr const char* kHelpTitle = "Pastura Help";
 constexpr const char* kHelpText =
     "Plant, Herbivore, Carnivore: add one entity of that kind on a random cell.\n"
@@ -65,6 +68,7 @@ INT_PTR CSimDialog::OnInitDialog() {
   AddAboutItemToSystemMenu();
   SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
   SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+  GrowToFitBoard();
   OnSize();
   CentreWindow(window_, nullptr);
   return TRUE;
@@ -80,6 +84,22 @@ void CSimDialog::AddAboutItemToSystemMenu() {
     AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, text);
   }
+}
+
+// The template's height holds the board with the usual dialog font; where the
+// system's font is smaller (Wine's stand-in is one pixel shorter), the
+// dialog grows so that no row of the board is cut off.
+void CSimDialog::GrowToFitBoard() {
+  RECT client;
+  GetClientRect(window_, &client);
+  const LONG missing = kBoardPixels - client.bottom;
+  if (missing <= 0) {
+    return;
+  }
+  RECT frame;
+  GetWindowRect(window_, &frame);
+  SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top + missing,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 INT_PTR CSimDialog::OnCommand(WORD id) {

@@ -43,6 +43,7 @@ class CSimDialog : public TickHost {
   INT_PTR OnSize();
 
   void AddAboutItemToSystemMenu();
+  void GrowToFitBoard();
   // Shows on screen what the last drawing changed.
   void ShowDrawing();
   void PaintIcon();
