@@ -4,6 +4,7 @@
 
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
+file(WRITE ${WORK}/empty.xpm "")
 file(WRITE ${WORK}/bad.xpm "\"1 1 1 1\"\n\"a c red\"\n\"a\"\n")
 
 function(run_tool)
@@ -22,6 +23,10 @@ run_tool(NAME missing_source ARGS ${WORK}/out.ico ${WORK}/none.xpm EXIT 1
   STDERR "xpm-to-ico: cannot read '${WORK}/none.xpm': No such file or directory\n")
 run_tool(NAME bad_source ARGS ${WORK}/out.ico ${RES}/pastura-32.xpm ${WORK}/bad.xpm EXIT 1
   STDERR "xpm-to-ico: ${WORK}/bad.xpm: line 2: colour 'red' is not #RRGGBB or None\n")
+run_tool(NAME empty_source ARGS ${WORK}/out.ico ${WORK}/empty.xpm EXIT 1
+  STDERR "xpm-to-ico: ${WORK}/empty.xpm: no XPM values line\n")
+run_tool(NAME directory_source ARGS ${WORK}/out.ico ${WORK} EXIT 1
+  STDERR "xpm-to-ico: cannot read '${WORK}': Is a directory\n")
 if(EXISTS ${WORK}/out.ico OR EXISTS ${WORK}/out.ico.tmp)
   message(SEND_ERROR "a failed run left an icon file")
 endif()

@@ -5,9 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -20,14 +18,22 @@ constexpr const char* kProgram = "xpm-to-ico";
 enum ExitCode { kSuccess = 0, kFailure = 1, kUsageError = 2 };
 
 std::optional<std::string> ReadFile(const char* path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  if (!in || !(text << in.rdbuf())) {
-    std::fprintf(stderr, "%s: cannot read '%s': %s\n", kProgram, path,
-                 errno != 0 ? std::strerror(errno) : "read error");
-    return std::nullopt;
+  std::string text;
+  std::FILE* file = std::fopen(path, "rb");
+  if (file != nullptr) {
+    char chunk[4096];
+    std::size_t got = 0;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
+      text.append(chunk, got);
+    }
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (!failed) {
+      return text;
+    }
   }
-  return text.str();
+  std::fprintf(stderr, "%s: cannot read '%s': %s\n", kProgram, path, std::strerror(errno));
+  return std::nullopt;
 }
 
 // Writes beside the target and renames, so a failed run leaves no partial icon.
