@@ -36,13 +36,13 @@ XpmError ErrorAt(const QuotedLine& line, const std::string& message) {
   return XpmError{"line " + std::to_string(line.line) + ": " + message};
 }
 
-std::optional<Rgb> ParseHexColour(std::string_view spec) {
-  if (spec.size() != 7 || spec[0] != '#') {
+std::optional<Rgb> ParseHexColour(std::string_view text) {
+  if (text.size() != 7 || text[0] != '#') {
     return std::nullopt;
   }
   std::uint8_t bytes[3];
   for (int i = 0; i < 3; ++i) {
-    const char* first = spec.data() + 1 + 2 * i;
+    const char* first = text.data() + 1 + 2 * i;
     const auto [end, error] = std::from_chars(first, first + 2, bytes[i], 16);
     if (error != std::errc() || end != first + 2) {
       return std::nullopt;
@@ -80,21 +80,21 @@ std::variant<XpmImage, XpmError> ParseXpm(std::string_view text) {
     const std::string key = line.text.substr(0, keyLength);
     std::istringstream rest(line.text.substr(std::min<std::size_t>(keyLength, line.text.size())));
     std::string visual;
-    std::string spec;
-    if (static_cast<std::int32_t>(key.size()) != keyLength || !(rest >> visual >> spec) ||
+    std::string value;
+    if (static_cast<std::int32_t>(key.size()) != keyLength || !(rest >> visual >> value) ||
         visual != "c") {
       return ErrorAt(line, "bad colour line '" + line.text + "'");
     }
     if (keys.contains(key)) {
       return ErrorAt(line, "colour key '" + key + "' given twice");
     }
-    if (spec == "None" || spec == "none") {
+    if (value == "None" || value == "none") {
       keys[key] = kTransparentKey;
       continue;
     }
-    const std::optional<Rgb> rgb = ParseHexColour(spec);
+    const std::optional<Rgb> rgb = ParseHexColour(value);
     if (!rgb) {
-      return ErrorAt(line, "colour '" + spec + "' is not #RRGGBB or None");
+      return ErrorAt(line, "colour '" + value + "' is not #RRGGBB or None");
     }
     if (image.palette.size() == XpmImage::kMaxColours) {
       return ErrorAt(line, "more than 16 colours");
