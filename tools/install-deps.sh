@@ -12,6 +12,14 @@ packages+=(qt6-base-dev qt6-svg-dev)
 # Packaging and its checks: the Debian package's dependencies, the desktop
 # entry and the AppStream metainfo.
 packages+=(dpkg-dev appstream desktop-file-utils)
+# The Windows build and its tests: the mingw-w64 cross compiler and windres,
+# Wine to run the programs (with its fonts and the X extensions it draws
+# with), and a headless X server for the dialog tests.
+packages+=(
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  wine wine64 fonts-wine libxrender1 libxrandr2 libxi6 libxcursor1 libxfixes3 libxinerama1
+  libxcomposite1 xvfb xauth
+)
 
 missing=()
 for package in "${packages[@]}"; do

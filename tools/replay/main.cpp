@@ -21,6 +21,7 @@
 #include "program.h"
 #include "script.h"
 #include "session.h"
+#include "standard_streams.h"
 #include "tee_draw_context.h"
 #include "text_draw_context.h"
 
@@ -220,6 +221,7 @@ int Main(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  UseBinaryStandardStreams();
   try {
     return Main(argc, argv);
   } catch (const std::bad_alloc&) {

@@ -1,0 +1,231 @@
+#include "sim_dialog.h"
+
+#include <string>
+
+#include "about_dialog.h"
+#include "help_key.h"
+#include "program.h"
+#include "resource.h"
+#include "window_centring.h"
+
+namespace {
+
+constexpr UINT_PTR TIMER_STARTUP = 1;
+constexpr UINT kStartupPeriodMs = 1000;
+constexpr UINT_PTR TIMER_STEP = 2;
+constexpr UINT kStepPeriodMs = 200;
+
+// The board: 21 x 21 cells of 20 pixels from the client area's top-left corner.
+constexpr LONG kBoardPixels = 21 * 20;
+
+constexpr const char* kHelpTitle = "Pastura Help";
+constexpr const char* kHelpText =
+    "Plant, Herbivore, Carnivore: add one entity of that kind on a random cell.\n"
+    "Move or Start: step the world five times a second.\n"
+    "Stop: stop stepping.\n"
+    "ReDraw: draw the whole board again.\n"
+    "Paint: paint the empty grid; the entities come back at the next step or ReDraw.\n"
+    "The list shows every entity's number and its growth or energy after each step; the label "
+    "counts the steps.";
+
+}  // namespace
+
+CSimDialog::CSimDialog(HINSTANCE instance)
+    : instance_(instance),
+      icon_(LoadIconA(instance, MAKEINTRESOURCEA(IDR_MAINFRAME))),
+      boardDc_(board_.DeviceContext()) {}
+
+INT_PTR CSimDialog::DoModal() {
+  return DialogBoxParamA(instance_, MAKEINTRESOURCEA(IDD_SIM_DIALOG), nullptr, DialogProc,
+                         reinterpret_cast<LPARAM>(this));
+}
+
+INT_PTR CALLBACK CSimDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    SetWindowLongPtrA(window, GWLP_USERDATA, lParam);
+    reinterpret_cast<CSimDialog*>(lParam)->window_ = window;
+  }
+  auto* self = reinterpret_cast<CSimDialog*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (self == nullptr) {
+    return FALSE;  // the messages that come before WM_INITDIALOG
+  }
+  // clang-format off
+  switch (message) {
+    case WM_INITDIALOG:    return self->OnInitDialog();
+    case WM_COMMAND:       return self->OnCommand(LOWORD(wParam));
+    case WM_SHOWWINDOW:    return self->OnShowWindow();
+    case WM_TIMER:         return self->OnTimer();
+    case WM_SYSCOMMAND:    return self->OnSysCommand(wParam);
+    case WM_PAINT:         return self->OnPaint();
+    case WM_QUERYDRAGICON: return self->OnQueryDragIcon();
+    case WM_SIZE:          return self->OnSize();
+    default:               return FALSE;
+  }
+  // clang-format on
+}
+
+INT_PTR CSimDialog::OnInitDialog() {
+  AddAboutItemToSystemMenu();
+  SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+  SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+  GrowToFitBoard();
+  OnSize();
+  CentreWindow(window_, nullptr);
+  return TRUE;
+}
+
+void CSimDialog::AddAboutItemToSystemMenu() {
+  HMENU systemMenu = GetSystemMenu(window_, FALSE);
+  if (systemMenu == nullptr) {
+    return;
+  }
+  char text[64];
+  if (LoadStringA(instance_, IDS_ABOUTBOX, text, sizeof text) > 0) {
+    AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, text);
+  }
+}
+
+// The template's height holds the board with the usual dialog font; where the
+// system's font is smaller (Wine's stand-in is one pixel shorter), the
+// dialog grows so that no row of the board is cut off.
+void CSimDialog::GrowToFitBoard() {
+  RECT client;
+  GetClientRect(window_, &client);
+  const LONG missing = kBoardPixels - client.bottom;
+  if (missing <= 0) {
+    return;
+  }
+  RECT frame;
+  GetWindowRect(window_, &frame);
+  SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top + missing,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+INT_PTR CSimDialog::OnCommand(WORD id) {
+  switch (id) {
+    case IDC_PLANT:
+      theWorld.SpawnPlant(boardDc_);
+      break;
+    case IDC_HERBIVORE:
+      theWorld.SpawnHerbivore(boardDc_);
+      break;
+    case IDC_CARNIVORE:
+      theWorld.SpawnCarnivore(boardDc_);
+      break;
+    case IDC_PAINT:
+      theWorld.DrawGrid(boardDc_);
+      break;
+    case IDC_REDRAW:
+      theWorld.RedrawAll(boardDc_);
+      break;
+    case IDC_MOVE:
+    case IDC_START:
+      SetTimer(window_, TIMER_STEP, kStepPeriodMs, nullptr);
+      return TRUE;
+    case IDC_STOP:
+      KillTimer(window_, TIMER_STEP);
+      return TRUE;
+    case ID_HELP:
+      return OnHelp();
+    case IDOK:
+    case IDCANCEL:
+      EndDialog(window_, id);
+      return TRUE;
+    default:
+      return FALSE;
+  }
+  ShowDrawing();
+  return TRUE;
+}
+
+INT_PTR CSimDialog::OnShowWindow() {
+  SetTimer(window_, TIMER_STARTUP, kStartupPeriodMs, nullptr);
+  return FALSE;
+}
+
+INT_PTR CSimDialog::OnTimer() {
+  Tick(*this);
+  ShowDrawing();
+  return FALSE;
+}
+
+INT_PTR CSimDialog::OnSysCommand(WPARAM id) {
+  if ((id & 0xFFF0) != IDM_ABOUTBOX) {
+    return FALSE;
+  }
+  CAboutDialog about(instance_);
+  about.DoModal(window_);
+  return TRUE;
+}
+
+INT_PTR CSimDialog::OnPaint() {
+  if (IsIconic(window_)) {
+    PaintIcon();
+    return TRUE;
+  }
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window_, &paint);
+  board_.PaintTo(dc, paint.rcPaint);
+  EndPaint(window_, &paint);
+  return TRUE;
+}
+
+void CSimDialog::PaintIcon() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window_, &paint);
+  SendMessageA(window_, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+  const int iconWidth = GetSystemMetrics(SM_CXICON);
+  const int iconHeight = GetSystemMetrics(SM_CYICON);
+  RECT client;
+  GetClientRect(window_, &client);
+  const int x = (client.right - client.left - iconWidth + 1) / 2;
+  const int y = (client.bottom - client.top - iconHeight + 1) / 2;
+  DrawIcon(dc, x, y, icon_);
+  EndPaint(window_, &paint);
+}
+
+INT_PTR CSimDialog::OnQueryDragIcon() {
+  return reinterpret_cast<INT_PTR>(icon_);
+}
+
+INT_PTR CSimDialog::OnHelp() {
+  MessageBoxA(window_, kHelpText, kHelpTitle, MB_OK | MB_ICONINFORMATION);
+  return TRUE;
+}
+
+// The dialog's client area changes size only when the system rescales it for
+// another screen resolution; the picture follows it.
+INT_PTR CSimDialog::OnSize() {
+  RECT client;
+  GetClientRect(window_, &client);
+  if (client.right > 0 && client.bottom > 0) {
+    board_.Resize({client.right, client.bottom});
+  }
+  return FALSE;
+}
+
+void CSimDialog::ShowDrawing() {
+  RECT area;
+  if (boardDc_.TakeDirtyArea(area)) {
+    InvalidateRect(window_, &area, FALSE);
+  }
+}
+
+void CSimDialog::ClearReport() {
+  SendDlgItemMessageA(window_, IDC_REPORT, LB_RESETCONTENT, 0, 0);
+}
+
+void CSimDialog::AppendReport(std::string_view text) {
+  const std::string line(text);
+  SendDlgItemMessageA(window_, IDC_REPORT, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+}
+
+void CSimDialog::SetIterationText(std::string_view text) {
+  const std::string label(text);
+  SetDlgItemTextA(window_, IDC_ITERATIONS, label.c_str());
+}
+
+void CSimDialog::CancelStartupTimer() {
+  KillTimer(window_, TIMER_STARTUP);
+}

@@ -1,0 +1,40 @@
+# Runs xpm-to-ico as the build does and checks its exit codes, its messages
+# and that a failed run leaves no icon file behind.
+# TOOL: the program; RES: the icon sources; WORK: a scratch folder.
+
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+file(WRITE ${WORK}/empty.xpm "")
+file(WRITE ${WORK}/bad.xpm "\"1 1 1 1\"\n\"a c red\"\n\"a\"\n")
+
+function(run_tool)
+  cmake_parse_arguments(RUN "" "NAME;EXIT;STDERR" "ARGS" ${ARGN})
+  execute_process(COMMAND ${TOOL} ${RUN_ARGS} RESULT_VARIABLE code ERROR_VARIABLE err)
+  if(NOT code STREQUAL RUN_EXIT)
+    message(SEND_ERROR "${RUN_NAME}: exit ${code}, expected ${RUN_EXIT}\n${err}")
+  endif()
+  if(DEFINED RUN_STDERR AND NOT err STREQUAL RUN_STDERR)
+    message(SEND_ERROR "${RUN_NAME}: stderr was\n${err}\nexpected\n${RUN_STDERR}")
+  endif()
+endfunction()
+
+run_tool(NAME no_arguments EXIT 2 STDERR "usage: xpm-to-ico OUTPUT.ico INPUT.xpm...\n")
+run_tool(NAME missing_source ARGS ${WORK}/out.ico ${WORK}/none.xpm EXIT 1
+  STDERR "xpm-to-ico: cannot read '${WORK}/none.xpm': No such file or directory\n")
+run_tool(NAME bad_source ARGS ${WORK}/out.ico ${RES}/pastura-32.xpm ${WORK}/bad.xpm EXIT 1
+  STDERR "xpm-to-ico: ${WORK}/bad.xpm: line 2: colour 'red' is not #RRGGBB or None\n")
+run_tool(NAME empty_source ARGS ${WORK}/out.ico ${WORK}/empty.xpm EXIT 1
+  STDERR "xpm-to-ico: ${WORK}/empty.xpm: no XPM values line\n")
+run_tool(NAME directory_source ARGS ${WORK}/out.ico ${WORK} EXIT 1
+  STDERR "xpm-to-ico: cannot read '${WORK}': Is a directory\n")
+if(EXISTS ${WORK}/out.ico OR EXISTS ${WORK}/out.ico.tmp)
+  message(SEND_ERROR "a failed run left an icon file")
+endif()
+
+run_tool(NAME icon ARGS ${WORK}/out.ico ${RES}/pastura-32.xpm ${RES}/pastura-16.xpm EXIT 0
+  STDERR "")
+file(SIZE ${WORK}/out.ico size)
+math(EXPR expected "6 + 2 * 16 + 744 + 296")  # directory, then the 32 and 16 pixel images
+if(NOT size EQUAL expected)
+  message(SEND_ERROR "the icon file has ${size} bytes")
+endif()

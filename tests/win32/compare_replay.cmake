@@ -1,0 +1,50 @@
+# Runs the cross-built pastura-replay.exe under Wine and the build machine's
+# pastura-replay on the same sessions, from the same folder, and fails on any
+# difference in standard output, standard error or exit code.
+# WINE, WINDOWS_REPLAY, HOST_REPLAY: the programs; DATA: tests/replay;
+# DEMO: tools/demo-session.txt.
+
+# compare(NAME name [EXIT_ONLY] [STDIN file] ARGS args...)
+function(compare)
+  cmake_parse_arguments(RUN "EXIT_ONLY" "NAME;STDIN" "ARGS" ${ARGN})
+  set(input)
+  if(RUN_STDIN)
+    set(input INPUT_FILE ${RUN_STDIN})
+  endif()
+  execute_process(COMMAND ${HOST_REPLAY} ${RUN_ARGS} ${input} WORKING_DIRECTORY ${DATA}
+    RESULT_VARIABLE host_code OUTPUT_VARIABLE host_out ERROR_VARIABLE host_err)
+  execute_process(COMMAND ${WINE} ${WINDOWS_REPLAY} ${RUN_ARGS} ${input} WORKING_DIRECTORY ${DATA}
+    RESULT_VARIABLE windows_code OUTPUT_VARIABLE windows_out ERROR_VARIABLE windows_err)
+  if(NOT windows_code STREQUAL host_code)
+    message(SEND_ERROR "${RUN_NAME}: exit ${windows_code} on Windows, ${host_code} here\n"
+      "${windows_err}")
+  elseif(NOT RUN_EXIT_ONLY AND NOT windows_out STREQUAL host_out)
+    string(LENGTH "${host_out}" host_length)
+    string(LENGTH "${windows_out}" windows_length)
+    message(SEND_ERROR "${RUN_NAME}: standard output differs (${windows_length} bytes on "
+      "Windows, ${host_length} here)")
+  elseif(NOT RUN_EXIT_ONLY AND NOT windows_err STREQUAL host_err)
+    message(SEND_ERROR "${RUN_NAME}: standard error differs:\n${windows_err}\nhere:\n${host_err}")
+  endif()
+endfunction()
+
+compare(NAME one_tick ARGS -e "plant place herbivore 7 4 2 tick")
+compare(NAME one_tick_drawn ARGS --draw first-tick.txt)
+compare(NAME demo_state ARGS ${DEMO})
+compare(NAME demo_drawn ARGS --draw ${DEMO})
+compare(NAME long_run_drawn ARGS --draw
+  -e "plant plant plant herbivore herbivore carnivore carnivore tick 120 state plant paint redraw tick 200 state")
+compare(NAME off_board ARGS --draw
+  -e "place herbivore 25 -3 4 place carnivore 0 0 7 place plant 22 22 redraw tick 3 state")
+compare(NAME full_tables ARGS -e "tick 3 plant tick 400 state")
+compare(NAME from_stdin STDIN ${DATA}/first-tick.txt ARGS -)
+compare(NAME version ARGS --version)
+compare(NAME help ARGS --help)
+compare(NAME bad_command ARGS -e "plant\nplant 3")
+compare(NAME bad_count ARGS -e "tick 0")
+compare(NAME bad_option ARGS --frobnicate)
+compare(NAME missing_script ARGS -e)
+compare(NAME two_scripts ARGS -e tick first-tick.txt)
+compare(NAME missing_file ARGS no-such-session.txt)
+# The systems word the reason differently ("Is a directory", "Permission denied").
+compare(NAME directory EXIT_ONLY ARGS .)
