@@ -28,6 +28,17 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cm
   -DPASTURA_HOST_REPLAY="$host_replay"
 cmake --build "$build" --parallel
 
+# The zip for Windows users: both programs and the readme, nothing else.
+(cd "$build" && cpack -G ZIP >/dev/null)
+zip="$build/pastura-1.0.0.1-windows-x64.zip"
+listing="$(cd "$build" && cmake -E tar tf "$(basename "$zip")" | sort | tr '\n' ' ')"
+expected="pastura-1.0.0.1-windows-x64/README.txt pastura-1.0.0.1-windows-x64/pastura-replay.exe pastura-1.0.0.1-windows-x64/pastura.exe "
+if [[ "$listing" != "$expected" ]]; then
+  echo "test-windows: the zip holds: $listing" >&2
+  exit 1
+fi
+echo "windows zip: 1 passed, 0 failed"
+
 if ! command -v wine >/dev/null || ! command -v Xvfb >/dev/null; then
   echo "test-windows: wine or Xvfb is not installed; built, but not tested"
   exit 0
@@ -73,3 +84,4 @@ wineserver -p
 wineboot >/dev/null 2>&1 </dev/null
 
 ctest --test-dir "$build" --output-on-failure --parallel 2
+
