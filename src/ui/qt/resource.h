@@ -22,13 +22,3 @@ inline constexpr int kStartupPeriodMs = 1000;
 inline constexpr int kStepPeriodMs = 200;
 
 inline constexpr char kAboutEntryText[] = "&About Pastura...";  // A is its mnemonic
-
-inline constexpr char kHelpTitle[] = "Pastura Help";
-inline constexpr char kHelpText[] =
-    "Plant, Herbivore, Carnivore: add one entity of that kind on a random cell.\n"
-    "Move or Start: step the world five times a second.\n"
-    "Stop: stop stepping.\n"
-    "ReDraw: draw the whole board again.\n"
-    "Paint: paint the empty grid; the entities come back at the next step or ReDraw.\n"
-    "The list shows every entity's number and its growth or energy after each step; the label "
-    "counts the steps.";

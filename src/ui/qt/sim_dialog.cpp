@@ -16,6 +16,7 @@
 #include "app_icon.h"
 #include "dialog_rect.h"
 #include "dialog_units.h"
+#include "help_text.h"
 #include "resource.h"
 
 namespace {

@@ -4,6 +4,7 @@
 
 #include "about_dialog.h"
 #include "help_key.h"
+#include "help_text.h"
 #include "program.h"
 #include "resource.h"
 #include "window_centring.h"
@@ -17,16 +18,6 @@ constexpr UINT kStepPeriodMs = 200;
 
 // The board: 21 x 21 cells of 20 pixels from the client area's top-left corner.
 constexpr LONG kBoardPixels = 21 * 20;
-
-constexpr const char* kHelpTitle = "Pastura Help";
-constexpr const char* kHelpText =
-    "Plant, Herbivore, Carnivore: add one entity of that kind on a random cell.\n"
-    "Move or Start: step the world five times a second.\n"
-    "Stop: stop stepping.\n"
-    "ReDraw: draw the whole board again.\n"
-    "Paint: paint the empty grid; the entities come back at the next step or ReDraw.\n"
-    "The list shows every entity's number and its growth or energy after each step; the label "
-    "counts the steps.";
 
 }  // namespace
 

@@ -1,0 +1,12 @@
+// The help box both desktop programs show on F1: what each button does.
+#pragma once
+
+inline constexpr char kHelpTitle[] = "Pastura Help";
+inline constexpr char kHelpText[] =
+    "Plant, Herbivore, Carnivore: add one entity of that kind on a random cell.\n"
+    "Move or Start: step the world five times a second.\n"
+    "Stop: stop stepping.\n"
+    "ReDraw: draw the whole board again.\n"
+    "Paint: paint the empty grid; the entities come back at the next step or ReDraw.\n"
+    "The list shows every entity's number and its growth or energy after each step; the label "
+    "counts the steps.";
