@@ -7,6 +7,10 @@ packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
 )
+# The fuzz target: clang with libFuzzer and the sanitizer runtimes.
+packages+=(clang-14 libclang-rt-14-dev)
+# Long-run checks: valgrind's memcheck and GNU time for peak memory.
+packages+=(valgrind time)
 
 missing=()
 for package in "${packages[@]}"; do
