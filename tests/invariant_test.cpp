@@ -16,6 +16,7 @@
 
 #include "colour_scale.h"
 #include "recording_tick_host.h"
+#include "tee_draw_context.h"
 #include "tick.h"
 #include "world.h"
 
@@ -78,6 +79,27 @@ struct Snapshot {
   std::vector<Animal> carnivores;
 };
 
+// Keeps every pen selected, whether a shape follows it or not.
+class PenLog : public DrawContext {
+ public:
+  void SelectPen(std::int32_t width, PenColour colour) override {
+    pens.emplace_back(width, colour.red, colour.green, colour.blue);
+  }
+  void Rectangle(const Box&) override {}
+  void Ellipse(const Box&) override {}
+
+  std::vector<Pen> pens;
+};
+
+// A recording host whose drawing also goes to a pen log.
+class PenLoggingHost : public RecordingTickHost {
+ public:
+  DrawContext& GetDrawContext() override { return drawing; }
+
+  PenLog penLog;
+  TeeDrawContext drawing{dc, penLog};
+};
+
 enum class Table { kPlants, kHerbivores, kCarnivores };
 
 class InvariantTest : public ::testing::TestWithParam<std::uint32_t> {
@@ -90,6 +112,7 @@ class InvariantTest : public ::testing::TestWithParam<std::uint32_t> {
       CheckBounds();
       CheckPens();
       host.dc.shapes.clear();
+      host.penLog.pens.clear();
     }
   }
 
@@ -121,15 +144,15 @@ class InvariantTest : public ::testing::TestWithParam<std::uint32_t> {
     const std::int32_t heading = RandomHeading();
     switch (table) {
       case Table::kPlants:
-        spawn ? world.SpawnPlant(host.dc) : world.PlacePlant(host.dc, Coordinate(), Coordinate());
+        spawn ? world.SpawnPlant(dc) : world.PlacePlant(dc, Coordinate(), Coordinate());
         break;
       case Table::kHerbivores:
-        spawn ? world.SpawnHerbivore(host.dc)
-              : world.PlaceHerbivore(host.dc, Coordinate(), Coordinate(), heading, kHerbivoreKind);
+        spawn ? world.SpawnHerbivore(dc)
+              : world.PlaceHerbivore(dc, Coordinate(), Coordinate(), heading, kHerbivoreKind);
         break;
       case Table::kCarnivores:
-        spawn ? world.SpawnCarnivore(host.dc)
-              : world.PlaceCarnivore(host.dc, Coordinate(), Coordinate(), heading, kCarnivoreKind);
+        spawn ? world.SpawnCarnivore(dc)
+              : world.PlaceCarnivore(dc, Coordinate(), Coordinate(), heading, kCarnivoreKind);
         break;
     }
     const Snapshot after(world);
@@ -204,7 +227,7 @@ class InvariantTest : public ::testing::TestWithParam<std::uint32_t> {
 
   void RedrawAndCheck(bool gridOnly) {
     const Snapshot before(world);
-    gridOnly ? world.DrawGrid(host.dc) : world.RedrawAll(host.dc);
+    gridOnly ? world.DrawGrid(dc) : world.RedrawAll(dc);
     const Snapshot after(world);
     ExpectSameTable(before.plants, after.plants, SamePlant);
     ExpectSameTable(before.herbivores, after.herbivores, SameAnimal);
@@ -308,14 +331,18 @@ class InvariantTest : public ::testing::TestWithParam<std::uint32_t> {
     }
   }
 
+  // Every pen selected, and the pen of every shape (a surface starts with the
+  // grid's), is one of the board's.
   void CheckPens() {
-    static const std::set<Pen> pens = BoardPens();
+    static const std::set<Pen> boardPens = BoardPens();
+    std::vector<Pen> used = host.penLog.pens;
     for (const DrawnShape& shape : host.dc.shapes) {
-      const Pen pen{shape.penWidth, shape.penColour.red, shape.penColour.green,
-                    shape.penColour.blue};
-      ASSERT_TRUE(pens.contains(pen))
-          << "pen " << shape.penWidth << " " << int{shape.penColour.red} << " "
-          << int{shape.penColour.green} << " " << int{shape.penColour.blue};
+      used.emplace_back(shape.penWidth, shape.penColour.red, shape.penColour.green,
+                        shape.penColour.blue);
+    }
+    for (const auto& [width, red, green, blue] : used) {
+      ASSERT_TRUE(boardPens.contains({width, red, green, blue}))
+          << "pen " << width << " " << int{red} << " " << int{green} << " " << int{blue};
     }
   }
 
@@ -344,7 +371,8 @@ class InvariantTest : public ::testing::TestWithParam<std::uint32_t> {
 
   CWorld world;
   Schedule schedule;
-  RecordingTickHost host;
+  PenLoggingHost host;
+  DrawContext& dc = host.GetDrawContext();
   std::mt19937 random{GetParam()};
 };
 
