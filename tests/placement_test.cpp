@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "recording_draw_context.h"
 #include "world.h"
 
@@ -87,6 +89,18 @@ TEST_F(PlacementTest, FullTableRefusesAndDrawsNothing) {
   EXPECT_EQ(world.plantCount, kTableCapacity);
   EXPECT_EQ(world.carnivoreCount, kTableCapacity);
   EXPECT_TRUE(dc.shapes.empty());
+}
+
+TEST_F(PlacementTest, ShiftsPastTheIntegerLimitWrapAround) {
+  world.AddHerbivore(INT_MIN, 7, 1);
+  world.AddPlant(INT_MIN + 1, INT_MIN);
+  world.PlaceHerbivore(dc, INT_MIN, 7, 1, kHerbivoreKind);
+  world.PlacePlant(dc, INT_MIN + 1, INT_MIN);
+  EXPECT_EQ(world.herbivores[1].x, INT_MAX);
+  EXPECT_EQ(world.herbivores[1].y, 7);
+  EXPECT_EQ(world.plants[1].x, INT_MAX);
+  EXPECT_EQ(world.plants[1].y, INT_MAX - 1);
+  EXPECT_EQ(dc.shapes.size(), 3u);
 }
 
 TEST_F(PlacementTest, FirstSpawnedPlantLandsOnTwoEight) {

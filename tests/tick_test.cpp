@@ -164,3 +164,28 @@ TEST_F(TickTest, CountersNearTheLimitWrapInsteadOfOverflowing) {
   EXPECT_EQ(host.iterationText, "-2147483648");
   EXPECT_EQ(world.plants[0].growth, INT_MIN + 2);
 }
+
+TEST_F(TickTest, ScheduleCountersAtTheLimitWrapInsteadOfOverflowing) {
+  world.AddCarnivore(5, 5, 2);
+  schedule.legLength = INT_MAX;
+  schedule.legStep = INT_MAX - 1;
+  RunTicks(1);
+  EXPECT_EQ(world.carnivores[0].x, 6);
+  EXPECT_EQ(schedule.legStep, INT_MAX);
+  RunTicks(1);
+  EXPECT_EQ(world.carnivores[0].heading, 1);
+  EXPECT_EQ(schedule.legLength, INT_MIN);
+  EXPECT_EQ(schedule.legStep, 0);
+}
+
+TEST_F(TickTest, EnergyAtTheLimitWrapsAndTheAnimalLivesOn) {
+  world.AddHerbivore(1, 1, 1);
+  world.AddCarnivore(1, 1, 1);
+  world.herbivores[0].energy = INT_MIN + 1;
+  world.carnivores[0].energy = INT_MIN;
+  RunTicks(1);
+  EXPECT_EQ(host.report,
+            (Lines{"plants", "Herbivore", "0: 2147483647", "Carnivore", "0: 2147483647"}));
+  EXPECT_EQ(world.herbivoreCount, 1);
+  EXPECT_EQ(world.carnivoreCount, 1);
+}

@@ -20,6 +20,10 @@ packages+=(
   wine wine64 fonts-wine libxrender1 libxrandr2 libxi6 libxcursor1 libxfixes3 libxinerama1
   libxcomposite1 xvfb xauth
 )
+# The fuzz target: clang with libFuzzer and the sanitizer runtimes.
+packages+=(clang-14 libclang-rt-14-dev)
+# Long-run checks: valgrind's memcheck and GNU time for peak memory.
+packages+=(valgrind time)
 
 missing=()
 for package in "${packages[@]}"; do
