@@ -1,29 +1,36 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Pastura builds, runs and tests with, asking
-# apt only when something is missing.
+# apt only when something is missing. With "desktop" it installs only what
+# building and starting the desktop program needs.
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ pkg-config clang-format
+  cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
 )
-# The desktop program: Qt 6 Widgets (its tests run on Qt's offscreen platform).
-packages+=(qt6-base-dev qt6-svg-dev)
-# Packaging and its checks: the Debian package's dependencies, the desktop
-# entry and the AppStream metainfo.
-packages+=(dpkg-dev appstream desktop-file-utils)
-# The Windows build and its tests: the mingw-w64 cross compiler and windres,
-# Wine to run the programs (with its fonts and the X extensions it draws
-# with), and a headless X server for the dialog tests.
-packages+=(
-  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  wine wine64 fonts-wine libxrender1 libxrandr2 libxi6 libxcursor1 libxfixes3 libxinerama1
-  libxcomposite1 xvfb xauth
-)
-# The fuzz target: clang with libFuzzer and the sanitizer runtimes.
-packages+=(clang-14 libclang-rt-14-dev)
-# Long-run checks: valgrind's memcheck and GNU time for peak memory.
-packages+=(valgrind time)
+# The desktop program: Qt 6 Widgets (its tests run on Qt's offscreen platform)
+# and a font for its captions.
+packages+=(qt6-base-dev qt6-svg-dev fonts-dejavu-core)
+
+if [[ "${1:-all}" != desktop ]]; then
+  # The formatting check.
+  packages+=(clang-format)
+  # Packaging and its checks: the Debian package's dependencies, the desktop
+  # entry and the AppStream metainfo.
+  packages+=(dpkg-dev appstream desktop-file-utils)
+  # The Windows build and its tests: the mingw-w64 cross compiler and windres,
+  # Wine to run the programs (with its fonts and the X extensions it draws
+  # with), and a headless X server for the dialog tests.
+  packages+=(
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+    wine wine64 fonts-wine libxrender1 libxrandr2 libxi6 libxcursor1 libxfixes3 libxinerama1
+    libxcomposite1 xvfb xauth
+  )
+  # The fuzz target: clang with libFuzzer and the sanitizer runtimes.
+  packages+=(clang-14 libclang-rt-14-dev)
+  # Long-run checks: valgrind's memcheck and GNU time for peak memory.
+  packages+=(valgrind time)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-./tools/install-deps.sh
+./tools/install-deps.sh desktop
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build --parallel --target pastura
 exec build/src/ui/qt/pastura

@@ -15,7 +15,8 @@ mkdir -p "$work"
 "$(dirname "$0")/full_table_session.sh" 2000 > "$work/full-table-2000.txt"
 memcheck() {
   valgrind --tool=memcheck --leak-check=full --show-leak-kinds=all --errors-for-leak-kinds=all \
-    --error-exitcode=1 --log-file="$work/$1.log" "${@:2}"
+    --suppressions="$(dirname "$0")/library-init.supp" --error-exitcode=1 \
+    --log-file="$work/$1.log" "${@:2}"
 }
 
 memcheck full-table "$replay" --draw "$work/full-table-2000.txt" > /dev/null
