@@ -16,18 +16,10 @@
 #include <string>
 #include <vector>
 
+#include "check.h"
 #include "resource.h"
 
 namespace {
-
-int failures = 0;
-
-void Check(bool passed, const std::string& what) {
-  if (!passed) {
-    std::printf("FAIL: %s\n", what.c_str());
-    ++failures;
-  }
-}
 
 // Polls `done` every 20 ms until it holds or `timeoutMs` passes.
 bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs) {

@@ -17,18 +17,10 @@
 #include <string_view>
 #include <vector>
 
+#include "check.h"
 #include "resource.h"
 
 namespace {
-
-int failures = 0;
-
-void Check(bool passed, const std::string& what) {
-  if (!passed) {
-    std::printf("FAIL: %s\n", what.c_str());
-    ++failures;
-  }
-}
 
 std::string Hex(std::uint32_t value) {
   char text[16];

@@ -9,19 +9,11 @@
 #include <string>
 #include <thread>
 
+#include "check.h"
 #include "resource.h"
 #include "sim_app.h"
 
 namespace {
-
-int failures = 0;
-
-void Check(bool passed, const std::string& what) {
-  if (!passed) {
-    std::printf("FAIL: %s\n", what.c_str());
-    ++failures;
-  }
-}
 
 // The dialog shows itself once its initialisation is done.
 HWND WaitForDialog() {
