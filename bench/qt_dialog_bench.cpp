@@ -13,8 +13,8 @@
 #include <memory>
 
 #include "null_draw_context.h"
-#include "resource.h"
 #include "sim_dialog.h"
+#include "timers.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "resource.h"
 #include "sim_dialog.h"
+#include "timers.h"
 
 class ReplayPngTest : public QObject {
   Q_OBJECT

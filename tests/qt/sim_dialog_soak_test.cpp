@@ -10,9 +10,9 @@
 #include <string>
 
 #include "image_draw_context.h"
-#include "resource.h"
 #include "sim_dialog.h"
 #include "tick.h"
+#include "timers.h"
 
 namespace {
 

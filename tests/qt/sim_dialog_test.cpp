@@ -15,8 +15,8 @@
 #include <utility>
 
 #include "about_dialog.h"
-#include "resource.h"
 #include "sim_dialog.h"
+#include "timers.h"
 
 namespace {
 

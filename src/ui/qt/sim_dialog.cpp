@@ -18,6 +18,7 @@
 #include "dialog_units.h"
 #include "help_text.h"
 #include "resource.h"
+#include "timers.h"
 
 namespace {
 
@@ -34,6 +35,8 @@ void FitText(QLabel* label, QRect rect, int leftmost) {
   label->setFont(font);
   label->setGeometry(rect);
 }
+
+constexpr char kAboutEntryText[] = "&About Pastura...";  // A is its mnemonic
 
 QString Latin1(std::string_view text) {
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));

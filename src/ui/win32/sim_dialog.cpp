@@ -7,14 +7,10 @@
 #include "help_text.h"
 #include "program.h"
 #include "resource.h"
+#include "timers.h"
 #include "window_centring.h"
 
 namespace {
-
-constexpr UINT_PTR TIMER_STARTUP = 1;
-constexpr UINT kStartupPeriodMs = 1000;
-constexpr UINT_PTR TIMER_STEP = 2;
-constexpr UINT kStepPeriodMs = 200;
 
 // The board: 21 x 21 cells of 20 pixels from the client area's top-left corner.
 constexpr LONG kBoardPixels = 21 * 20;
