@@ -1,15 +1,14 @@
 // The desktop program's costs, on Qt's offscreen platform: one tick of a
 // world with full tables through the real main dialog (drawing into the
 // surface, refilling the list, setting the label, repainting the window),
-// the time from constructing the dialog to its first frame, and the memory
-// held after 100,000 ticks.
+// and the time from constructing the dialog to its first frame. Memory over
+// 100,000 ticks is watched by the dialog's soak test (tests/qt).
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QWindow>
 #include <cstdio>
-#include <fstream>
 #include <memory>
 
 #include "null_draw_context.h"
@@ -37,14 +36,6 @@ void ShowAndWaitForFirstFrame(CSimDialog& dialog) {
     QCoreApplication::processEvents();
   }
   QCoreApplication::processEvents();
-}
-
-long ResidentKiB() {
-  std::ifstream statm("/proc/self/statm");
-  long pages = 0;
-  long resident = 0;
-  statm >> pages >> resident;
-  return resident * 4;
 }
 
 // Animals run out of energy within 50 ticks, so the full world is restored
@@ -84,33 +75,6 @@ void BM_StartToFirstFrame(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_StartToFirstFrame)->Unit(benchmark::kMillisecond);
-
-void BM_MemoryOver100000Ticks(benchmark::State& state) {
-  const CWorld full = FullWorld();
-  CWorld world = full;
-  Schedule schedule;
-  CSimDialog dialog(world, schedule);
-  ShowAndWaitForFirstFrame(dialog);
-  for (int i = 0; i < 1000; ++i) {  // let the caches settle first
-    dialog.OnTimer(TIMER_STEP);
-  }
-  QCoreApplication::processEvents();
-  const long before = ResidentKiB();
-  for (auto _ : state) {
-    for (int i = 1; i <= 100000; ++i) {
-      if (i % kTicksPerRefill == 0) {
-        world = full;
-      }
-      dialog.OnTimer(TIMER_STEP);
-      if (i % 100 == 0) {
-        QCoreApplication::processEvents();
-      }
-    }
-  }
-  state.counters["rss_before_KiB"] = static_cast<double>(before);
-  state.counters["rss_growth_KiB"] = static_cast<double>(ResidentKiB() - before);
-}
-BENCHMARK(BM_MemoryOver100000Ticks)->Iterations(1)->Unit(benchmark::kSecond);
 
 }  // namespace
 
