@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QWindow>
-#include <cstdio>
 #include <memory>
 
 #include "null_draw_context.h"
