@@ -7,15 +7,10 @@ file(MAKE_DIRECTORY ${WORK})
 file(WRITE ${WORK}/empty.xpm "")
 file(WRITE ${WORK}/bad.xpm "\"1 1 1 1\"\n\"a c red\"\n\"a\"\n")
 
+include(${CMAKE_CURRENT_LIST_DIR}/../run_and_check.cmake)
+
 function(run_tool)
-  cmake_parse_arguments(RUN "" "NAME;EXIT;STDERR" "ARGS" ${ARGN})
-  execute_process(COMMAND ${TOOL} ${RUN_ARGS} RESULT_VARIABLE code ERROR_VARIABLE err)
-  if(NOT code STREQUAL RUN_EXIT)
-    message(SEND_ERROR "${RUN_NAME}: exit ${code}, expected ${RUN_EXIT}\n${err}")
-  endif()
-  if(DEFINED RUN_STDERR AND NOT err STREQUAL RUN_STDERR)
-    message(SEND_ERROR "${RUN_NAME}: stderr was\n${err}\nexpected\n${RUN_STDERR}")
-  endif()
+  run_and_check(PROGRAM ${TOOL} ${ARGN})
 endfunction()
 
 run_tool(NAME no_arguments EXIT 2 STDERR "usage: xpm-to-ico OUTPUT.ico INPUT.xpm...\n")

@@ -2,25 +2,10 @@
 # REPLAY: the program; DATA: this folder; WORK: a folder to write in;
 # PNG_AVAILABLE: whether this build writes PNG files.
 
+include(${CMAKE_CURRENT_LIST_DIR}/../run_and_check.cmake)
+
 function(run_replay)
-  cmake_parse_arguments(RUN "" "NAME;EXIT;STDIN;STDOUT;STDERR;STDOUT_EMPTY" "ARGS" ${ARGN})
-  if(RUN_STDIN)
-    set(input INPUT_FILE ${RUN_STDIN})
-  endif()
-  execute_process(COMMAND ${REPLAY} ${RUN_ARGS} ${input}
-    RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT code STREQUAL RUN_EXIT)
-    message(SEND_ERROR "${RUN_NAME}: exit ${code}, expected ${RUN_EXIT}\n${err}")
-  endif()
-  if(DEFINED RUN_STDOUT AND NOT out STREQUAL RUN_STDOUT)
-    message(SEND_ERROR "${RUN_NAME}: stdout was\n${out}\nexpected\n${RUN_STDOUT}")
-  endif()
-  if(DEFINED RUN_STDERR AND NOT err STREQUAL RUN_STDERR)
-    message(SEND_ERROR "${RUN_NAME}: stderr was\n${err}\nexpected\n${RUN_STDERR}")
-  endif()
-  if(RUN_STDOUT_EMPTY AND NOT out STREQUAL "")
-    message(SEND_ERROR "${RUN_NAME}: printed on stdout:\n${out}")
-  endif()
+  run_and_check(PROGRAM ${REPLAY} ${ARGN})
 endfunction()
 
 run_replay(NAME version ARGS --version EXIT 0 STDOUT "pastura-replay 1.0.0.1\n")
