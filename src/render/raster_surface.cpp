@@ -53,16 +53,23 @@ void RasterSurface::SelectPen(std::int32_t width, PenColour colour) {
                std::uint32_t{colour.blue};
 }
 
+// Each pixel of the box is written once: the band's rows in the pen colour,
+// the rows beside the inner box in the pen colour, white and the pen colour.
 void RasterSurface::Rectangle(const Box& box) {
   const Outline outline = OutlineOf(box);
   const Edges outer = outline.outer.Within(Bounds());
   if (outer.IsEmpty()) {
     return;
   }
-  Fill(outer, penColour_);
-  const Edges inner = outline.inner.Within(Bounds());
-  if (!inner.IsEmpty()) {
+  const Edges inner = outline.inner.Within(outer);
+  if (inner.IsEmpty()) {
+    Fill(outer, penColour_);
+  } else {
+    Fill({outer.left, outer.top, outer.right, inner.top}, penColour_);
+    Fill({outer.left, inner.top, inner.left, inner.bottom}, penColour_);
     Fill(inner, kWhite);
+    Fill({inner.right, inner.top, outer.right, inner.bottom}, penColour_);
+    Fill({outer.left, inner.bottom, outer.right, outer.bottom}, penColour_);
   }
   MarkChanged(outer);
 }
@@ -103,14 +110,17 @@ RasterSurface::Edges RasterSurface::Bounds() const {
   return {0, 0, width_, height_};
 }
 
-// Only for an area within the buffer.
+// Only for an area within the buffer; nothing for an empty one.
 void RasterSurface::Fill(const Edges& area, std::uint32_t colour) {
+  if (area.IsEmpty()) {
+    return;
+  }
   const auto stride = static_cast<std::size_t>(width_);
-  const auto left = static_cast<std::size_t>(area.left);
   const auto span = static_cast<std::size_t>(area.right - area.left);
-  for (auto y = static_cast<std::size_t>(area.top); y < static_cast<std::size_t>(area.bottom);
-       ++y) {
-    std::fill_n(pixels_.begin() + static_cast<std::ptrdiff_t>(y * stride + left), span, colour);
+  std::uint32_t* row = pixels_.data() + static_cast<std::size_t>(area.top) * stride +
+                       static_cast<std::size_t>(area.left);
+  for (std::int64_t y = area.top; y < area.bottom; ++y, row += stride) {
+    std::fill_n(row, span, colour);
   }
 }
 
@@ -131,10 +141,7 @@ void RasterSurface::FillEllipse(const Edges& box, std::uint32_t colour) {
     const double halfSpan = radiusX * std::sqrt(1.0 - dy * dy);
     const Edges span{static_cast<std::int64_t>(std::ceil(centreX - halfSpan - 0.5)), y,
                      static_cast<std::int64_t>(std::floor(centreX + halfSpan - 0.5)) + 1, y + 1};
-    const Edges shown = span.Within(Bounds());
-    if (!shown.IsEmpty()) {
-      Fill(shown, colour);
-    }
+    Fill(span.Within(Bounds()), colour);
   }
 }
 
