@@ -3,6 +3,7 @@
 
 #include <QRect>
 #include <QTest>
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <limits>
@@ -50,13 +51,18 @@ class RasterSurfaceCrossCheckTest : public QObject {
     }
   }
 
+  // edge + size, held at the end of 32 bits.
+  static std::int32_t Beyond(std::int32_t edge, int size) {
+    return static_cast<std::int32_t>(std::min<std::int64_t>(std::int64_t{edge} + size, kMax));
+  }
+
   Box RandomBox() {
     const std::int32_t left = Edge(-40, 700);
     const std::int32_t top = Edge(-40, 480);
     if (Between(0, 3) == 0) {
       return {left, top, Edge(-40, 700), Edge(-40, 480)};  // any size, either way round
     }
-    return {left, top, left + Between(0, 60), top + Between(0, 60)};
+    return {left, top, Beyond(left, Between(0, 60)), Beyond(top, Between(0, 60))};
   }
 
   // Where the two surfaces differ, or an empty string.
