@@ -3,20 +3,19 @@
 // the player encodes it.
 //
 // Pixels: one std::uint32_t per pixel, 0xFFRRGGBB, Width() pixels to a row,
-// rows top to bottom with nothing between them (the layout of Qt's
-// Format_RGB32 and, byte-swapped, of a canvas's RGBA). Pixels nothing has drawn
-// on have kSurfaceBackground.
+// rows top to bottom with nothing between them: the layout of Qt's
+// Format_RGB32; a canvas's RGBA has red and blue the other way round. Pixels
+// nothing has drawn on have kSurfaceBackground.
 //
 // Shapes follow the DrawContext rules exactly, without antialiasing: a box's
 // right and bottom are exclusive, its interior is filled white and its outline
 // is a solid band centred on the box's border, a pen of width w (at least 1)
-// reaching w / 2 pixels outside the box, rounded down. An ellipse's band is
-// the ellipse inscribed in the band's outer box, with the one inscribed in its
-// inner box filled white over it; the ellipse inscribed in a box covers the
-// pixels whose centres lie strictly inside it, row by row, so it is symmetric
-// about the box's centre. Coordinates may be any 32-bit values: edges are
-// worked out in 64 bits and clipped to the buffer, and a shape wholly off it
-// draws nothing.
+// reaching w / 2 pixels outside the box, rounded down. An ellipse's band is the
+// ellipse inscribed in the band's outer box, with the one inscribed in its
+// inner box filled white over it; the ellipse inscribed in a box covers, row by
+// row, the pixels whose centres lie inside it, so it is symmetric about the
+// box's centre. Coordinates may be any 32-bit values: edges are worked out in
+// 64 bits and clipped to the buffer, and a shape wholly off it draws nothing.
 //
 // Display scale. The surface is made with a logical size, the client area in
 // the pixels the board is drawn in, and a scale s in [1, 4] (see DeviceScale
