@@ -156,41 +156,6 @@ TEST_F(RasterSurfaceTest, HugeShapesAcrossTheSurfaceDrawOnlyTheirVisiblePart) {
   EXPECT_EQ(surface.TakeChangedRect(), (DeviceRect{0, 0, 662, 447}));
 }
 
-TEST_F(RasterSurfaceTest, SwappedEdgesDrawTheSameBox) {
-  RasterSurface straight(662, 447, 1.0);
-  surface.SelectPen(5, {0, 0, 255});
-  straight.SelectPen(5, {0, 0, 255});
-  surface.Rectangle({40, 60, 20, 30});
-  straight.Rectangle({20, 30, 40, 60});
-  surface.Ellipse({90, 80, 70, 100});
-  straight.Ellipse({70, 80, 90, 100});
-  EXPECT_EQ(surface.Pixels(), straight.Pixels());
-}
-
-TEST_F(RasterSurfaceTest, PenThinnerThanAPixelDrawsOnePixelWide) {
-  surface.SelectPen(0, {255, 0, 0});
-  surface.Rectangle({10, 10, 20, 20});
-  surface.SelectPen(-7, {255, 0, 0});
-  surface.Rectangle({30, 10, 40, 20});
-  for (const int left : {10, 30}) {
-    EXPECT_EQ(At(left - 1, 15), kSurfaceBackground);
-    EXPECT_EQ(At(left, 15), kRed);
-    EXPECT_EQ(At(left + 1, 15), kWhite);
-    EXPECT_EQ(At(left + 9, 15), kRed);
-    EXPECT_EQ(At(left + 10, 15), kSurfaceBackground);
-  }
-}
-
-TEST_F(RasterSurfaceTest, PenWiderThanTheBoxDrawsItSolid) {
-  surface.SelectPen(12, {255, 0, 0});
-  surface.Rectangle({100, 100, 104, 104});  // reaches 6 out, and 6 in from each side
-  for (int x = 94; x < 110; ++x) {
-    EXPECT_EQ(At(x, 102), kRed) << x;
-  }
-  EXPECT_EQ(At(93, 102), kSurfaceBackground);
-  EXPECT_EQ(At(110, 102), kSurfaceBackground);
-}
-
 TEST_F(RasterSurfaceTest, ClearFillsEverythingWithTheBackgroundAndMarksItChanged) {
   world.AddPlant(3, 3);
   world.AddHerbivore(4, 4, kHeadingDown);
