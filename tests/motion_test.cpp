@@ -78,10 +78,23 @@ TEST_F(MotionTest, TurnsCounterClockwiseAndFourTurnsComeBack) {
   }
 }
 
+// Full animal tables move and turn beside plants on and just off the board,
+// where a wrap would move them: every plant keeps its cell, id and growth.
 TEST_F(MotionTest, PlantsNeverMove) {
-  world.AddPlant(3, 3);
-  world.MoveAnimals();
-  world.TurnAnimals();
-  EXPECT_EQ(world.plants[0].x, 3);
-  EXPECT_EQ(world.plants[0].y, 3);
+  for (std::int32_t i = 0; i < kTableCapacity; ++i) {
+    world.AddPlant(i % 23, i / 23);
+    world.AddHerbivore(i % 21 + 1, 21, i % 4 + 1);
+    world.AddCarnivore(21, i % 21 + 1, i % 4 + 1);
+  }
+  const auto plants = world.plants;
+  for (int tick = 0; tick < 55; ++tick) {
+    world.MoveAnimals();
+    world.TurnAnimals();
+  }
+  for (std::int32_t i = 0; i < kTableCapacity; ++i) {
+    EXPECT_EQ(world.plants[i].x, plants[i].x) << "plant " << i;
+    EXPECT_EQ(world.plants[i].y, plants[i].y) << "plant " << i;
+    EXPECT_EQ(world.plants[i].id, plants[i].id) << "plant " << i;
+    EXPECT_EQ(world.plants[i].growth, plants[i].growth) << "plant " << i;
+  }
 }
