@@ -32,6 +32,8 @@ TEST_F(MotionTest, WrapsAroundTheBoardEdges) {
   EXPECT_EQ(left.x, 21);
   const Animal up = MovedHerbivore(5, 1, 1);
   EXPECT_EQ(up.y, 21);
+  const Animal down = MovedHerbivore(5, 21, 3);
+  EXPECT_EQ(down.y, 1);
 }
 
 TEST_F(MotionTest, WrapsBothCoordinatesWhateverTheHeading) {
@@ -46,6 +48,13 @@ TEST_F(MotionTest, LeavesCoordinatesFurtherOffTheBoardUnwrapped) {
   world.MoveAnimals();
   EXPECT_EQ(world.carnivores[0].x, -2);
   EXPECT_EQ(world.carnivores[1].x, 21);
+}
+
+TEST_F(MotionTest, LeavesARowPastTheBottomEdgeUnwrapped) {
+  const Animal below = MovedHerbivore(5, 22, 3);
+  EXPECT_EQ(below.y, 23);
+  const Animal sideways = MovedHerbivore(5, 22, 2);
+  EXPECT_EQ(sideways.y, 1);
 }
 
 TEST_F(MotionTest, UnknownHeadingDoesNotStep) {
