@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the Debian package from the build folder, installs it with apt,
-# checks its desktop files and starts both programs from where it put them,
+# Builds the Debian package from the build folder and checks its control
+# fields, installs it with apt, checks its desktop files and starts both programs from where it put them,
 # then removes it again.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -8,6 +8,31 @@ cd "$(dirname "$0")/.."
 build="${BUILD_DIR:-build}"
 (cd "$build" && cpack -G DEB > /dev/null)
 package="$(ls "$PWD/$build"/pastura_*_amd64.deb)"
+
+fail() {
+  echo "package: $*" >&2
+  exit 1
+}
+
+# The control fields, as apt and the package managers show them: a summary,
+# then a description of plain lines (a CMake list would leave its
+# semicolons in them), the section, and the libraries shlibdeps found.
+description="$(dpkg-deb -f "$package" Description)"
+summary="$(head -n 1 <<<"$description")"
+body="$(tail -n +2 <<<"$description")"
+[[ "$summary" == "toy ecosystem of plants, herbivores and carnivores" ]] ||
+  fail "the summary is '$summary'"
+[[ -n "$body" ]] || fail "the description has no text below its summary"
+[[ "$description" != *";"* ]] || fail "the description has a semicolon:"$'\n'"$description"
+if grep -qv '^ [^ ]' <<<"$body"; then
+  fail "the description has a line that is not one space and text:"$'\n'"$description"
+fi
+section="$(dpkg-deb -f "$package" Section)"
+[[ "$section" == science ]] || fail "the section is '$section'"
+depends="$(dpkg-deb -f "$package" Depends)"
+for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
+  [[ ", $depends," == *", $library "* ]] || fail "it does not depend on $library: $depends"
+done
 
 export DEBIAN_FRONTEND=noninteractive
 apt-get install -y -qq "$package" > /dev/null
