@@ -8,6 +8,9 @@
 CSimApp::CSimApp(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(QStringLiteral("Pastura"));
   setApplicationVersion(QStringLiteral(PASTURA_VERSION));
+  // The desktop entry's name: the window's app id on Wayland, so that the
+  // desktop shows the entry's name and icon for it.
+  setDesktopFileName(QStringLiteral("org.pastura.Pastura"));
   setWindowIcon(AppIcon());
 }
 
