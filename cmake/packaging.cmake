@@ -12,7 +12,9 @@ if(WIN32)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_PACKAGE_FILE_NAME pastura-${PROJECT_VERSION}-windows-x64)
 else()
-  set(CPACK_PACKAGE_DESCRIPTION
+  # One string: set() with several would make a list, and cpack would keep
+  # the list's semicolons in the description.
+  string(CONCAT CPACK_PACKAGE_DESCRIPTION
       "Pastura shows plants, herbivores and carnivores on a 21 x 21 board, stepped five\n"
       "times a second. pastura-replay plays a session without a window and writes its\n"
       "report, population counts and frames.")

@@ -32,6 +32,8 @@ TEST_F(MotionTest, WrapsAroundTheBoardEdges) {
   EXPECT_EQ(left.x, 21);
   const Animal up = MovedHerbivore(5, 1, 1);
   EXPECT_EQ(up.y, 21);
+  const Animal down = MovedHerbivore(5, 21, 3);
+  EXPECT_EQ(down.y, 1);
 }
 
 TEST_F(MotionTest, WrapsBothCoordinatesWhateverTheHeading) {
@@ -46,6 +48,13 @@ TEST_F(MotionTest, LeavesCoordinatesFurtherOffTheBoardUnwrapped) {
   world.MoveAnimals();
   EXPECT_EQ(world.carnivores[0].x, -2);
   EXPECT_EQ(world.carnivores[1].x, 21);
+}
+
+TEST_F(MotionTest, LeavesARowPastTheBottomEdgeUnwrapped) {
+  const Animal below = MovedHerbivore(5, 22, 3);
+  EXPECT_EQ(below.y, 23);
+  const Animal sideways = MovedHerbivore(5, 22, 2);
+  EXPECT_EQ(sideways.y, 1);
 }
 
 TEST_F(MotionTest, UnknownHeadingDoesNotStep) {
@@ -78,10 +87,23 @@ TEST_F(MotionTest, TurnsCounterClockwiseAndFourTurnsComeBack) {
   }
 }
 
+// Full animal tables move and turn beside plants on and just off the board,
+// where a wrap would move them: every plant keeps its cell, id and growth.
 TEST_F(MotionTest, PlantsNeverMove) {
-  world.AddPlant(3, 3);
-  world.MoveAnimals();
-  world.TurnAnimals();
-  EXPECT_EQ(world.plants[0].x, 3);
-  EXPECT_EQ(world.plants[0].y, 3);
+  for (std::int32_t i = 0; i < kTableCapacity; ++i) {
+    world.AddPlant(i % 23, i / 23);
+    world.AddHerbivore(i % 21 + 1, 21, i % 4 + 1);
+    world.AddCarnivore(21, i % 21 + 1, i % 4 + 1);
+  }
+  const auto plants = world.plants;
+  for (int tick = 0; tick < 55; ++tick) {
+    world.MoveAnimals();
+    world.TurnAnimals();
+  }
+  for (std::int32_t i = 0; i < kTableCapacity; ++i) {
+    EXPECT_EQ(world.plants[i].x, plants[i].x) << "plant " << i;
+    EXPECT_EQ(world.plants[i].y, plants[i].y) << "plant " << i;
+    EXPECT_EQ(world.plants[i].id, plants[i].id) << "plant " << i;
+    EXPECT_EQ(world.plants[i].growth, plants[i].growth) << "plant " << i;
+  }
 }

@@ -146,6 +146,24 @@ TEST_F(TickTest, RecordMovedIntoARemovedPlaceIsSkippedThatTick) {
   EXPECT_EQ(world.herbivoreCount, 0);
 }
 
+TEST_F(TickTest, CarnivoreMovedIntoARemovedPlaceIsSkippedThatTick) {
+  world.AddCarnivore(1, 1, 1);
+  world.AddCarnivore(2, 2, 1);
+  world.AddCarnivore(3, 3, 1);
+  world.carnivores[0].energy = 1;
+  world.carnivores[1].energy = 1;
+  RunTicks(1);
+  EXPECT_EQ(host.report, (Lines{"plants", "Herbivore", "Carnivore", "0: 0", "2: 99"}));
+  ASSERT_EQ(world.carnivoreCount, 2);
+  EXPECT_EQ(world.carnivores[0].id, 1);
+  EXPECT_EQ(world.carnivores[0].energy, 1);
+  RunTicks(1);
+  EXPECT_EQ(host.report, (Lines{"plants", "Herbivore", "Carnivore", "1: 0"}));
+  ASSERT_EQ(world.carnivoreCount, 1);
+  EXPECT_EQ(world.carnivores[0].id, 2);
+  EXPECT_EQ(world.carnivores[0].energy, 99);
+}
+
 TEST_F(TickTest, BoardShowsValuesFromBeforeThisTicksUpdate) {
   world.AddHerbivore(1, 1, 1);
   RunTicks(1);

@@ -63,15 +63,33 @@ TEST_F(WorldTest, RemovalOutsideTheLiveRecordsChangesNothing) {
   EXPECT_EQ(world.herbivoreCount, 0);
 }
 
+// A refused add writes nothing: the last record of each table, the first of
+// the next one and the tick counter after the plants keep their values.
 TEST_F(WorldTest, AddToAFullTableIsRefusedWithoutWritingPastIt) {
-  for (int i = 0; i < kTableCapacity + 5; ++i) {
+  world.iterationCount = 7;
+  for (int i = 0; i < kTableCapacity; ++i) {
     world.AddPlant(i, i);
     world.AddHerbivore(i, i, 1);
     world.AddCarnivore(i, i, 1);
   }
+  for (int i = 0; i < 5; ++i) {
+    world.AddPlant(-50, -50);
+    world.AddHerbivore(-50, -50, 1);
+    world.AddCarnivore(-50, -50, 1);
+  }
   EXPECT_EQ(world.plantCount, kTableCapacity);
   EXPECT_EQ(world.herbivoreCount, kTableCapacity);
   EXPECT_EQ(world.carnivoreCount, kTableCapacity);
+  for (const Animal& animal : {world.carnivores[0], world.herbivores[0]}) {
+    EXPECT_EQ(animal.x, 0);
+    EXPECT_EQ(animal.y, 0);
+    EXPECT_EQ(animal.heading, 1);
+    EXPECT_EQ(animal.energy, 100);
+  }
+  EXPECT_EQ(world.plants[0].x, 0);
+  EXPECT_EQ(world.plants[0].growth, 20);
+  EXPECT_EQ(world.carnivores[kTableCapacity - 1].x, kTableCapacity - 1);
+  EXPECT_EQ(world.herbivores[kTableCapacity - 1].x, kTableCapacity - 1);
   EXPECT_EQ(world.plants[kTableCapacity - 1].x, kTableCapacity - 1);
-  EXPECT_EQ(world.iterationCount, 0);
+  EXPECT_EQ(world.iterationCount, 7);
 }

@@ -16,8 +16,8 @@ if [[ "${1:-all}" != desktop ]]; then
   # The formatting check.
   packages+=(clang-format)
   # Packaging and its checks: the Debian package's dependencies, the desktop
-  # entry and the AppStream metainfo.
-  packages+=(dpkg-dev appstream desktop-file-utils)
+  # entry and the AppStream metainfo, and the window class (xprop, xwininfo).
+  packages+=(dpkg-dev appstream desktop-file-utils x11-utils)
   # The Windows build and its tests: the mingw-w64 cross compiler and windres,
   # Wine to run the programs (with its fonts and the X extensions it draws
   # with), and a headless X server for the dialog tests.

@@ -30,9 +30,10 @@ cmake --build "$build" --parallel
 
 # The zip for Windows users: both programs and the readme, nothing else.
 (cd "$build" && cpack -G ZIP >/dev/null)
-zip="$build/pastura-1.0.0.1-windows-x64.zip"
-listing="$(cd "$build" && cmake -E tar tf "$(basename "$zip")" | sort | tr '\n' ' ')"
-expected="pastura-1.0.0.1-windows-x64/README.txt pastura-1.0.0.1-windows-x64/pastura-replay.exe pastura-1.0.0.1-windows-x64/pastura.exe "
+version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")"
+name="pastura-$version-windows-x64"
+listing="$(cd "$build" && cmake -E tar tf "$name.zip" | sort | tr '\n' ' ')"
+expected="$name/README.txt $name/pastura-replay.exe $name/pastura.exe "
 if [[ "$listing" != "$expected" ]]; then
   echo "test-windows: the zip holds: $listing" >&2
   exit 1

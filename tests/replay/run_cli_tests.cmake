@@ -1,6 +1,7 @@
 # Runs pastura-replay as a user would and checks its exit codes and streams.
 # REPLAY: the program; DATA: this folder; WORK: a folder to write in;
-# PNG_AVAILABLE: whether this build writes PNG files.
+# PNG_AVAILABLE: whether this build writes PNG files; VERSION: the project's
+# version.
 
 include(${CMAKE_CURRENT_LIST_DIR}/../run_and_check.cmake)
 
@@ -8,7 +9,7 @@ function(run_replay)
   run_and_check(PROGRAM ${REPLAY} ${ARGN})
 endfunction()
 
-run_replay(NAME version ARGS --version EXIT 0 STDOUT "pastura-replay 1.0.0.1\n")
+run_replay(NAME version ARGS --version EXIT 0 STDOUT "pastura-replay ${VERSION}\n")
 run_replay(NAME bad_script ARGS -e "plant\nplant 3" EXIT 2 STDOUT_EMPTY TRUE
   STDERR "pastura-replay: line 2: unknown command '3'\n")
 run_replay(NAME bad_option ARGS --frobnicate EXIT 2 STDOUT_EMPTY TRUE)

@@ -22,6 +22,20 @@
 
 namespace {
 
+// The project's version, as the build gives it; the resources show it in
+// forms of their own.
+constexpr std::uint32_t kVersion[] = {PROJECT_VERSION_MAJOR, PROJECT_VERSION_MINOR,
+                                      PROJECT_VERSION_PATCH, PROJECT_VERSION_TWEAK};
+
+// The version's first `count` numbers joined by `separator`: "1.0", "1, 0, 0, 1".
+std::string VersionText(int count, const std::string& separator) {
+  std::string text = std::to_string(kVersion[0]);
+  for (int i = 1; i < count; ++i) {
+    text += separator + std::to_string(kVersion[i]);
+  }
+  return text;
+}
+
 std::string Hex(std::uint32_t value) {
   char text[16];
   std::snprintf(text, sizeof text, "0x%08lX", static_cast<unsigned long>(value));
@@ -212,7 +226,8 @@ void CheckDialogs(HMODULE module) {
        0,
        {
            {kStatic, "#128", IDC_STATIC, 11, 17, 20, 20, kChild | SS_ICON},
-           {kStatic, "Pastura Version 1.0", IDC_STATIC, 40, 10, 119, 8, kLabel | SS_NOPREFIX},
+           {kStatic, "Pastura Version " + VersionText(2, "."), IDC_STATIC, 40, 10, 119, 8,
+            kLabel | SS_NOPREFIX},
            {kStatic, "A toy ecosystem simulation", IDC_STATIC, 40, 25, 119, 8, kLabel},
            {kButton, "OK", IDOK, 178, 7, 50, 14, kChild | WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON},
        }});
@@ -272,10 +287,11 @@ void CheckVersion(const char* path) {
   VS_FIXEDFILEINFO* fixed = nullptr;
   UINT length = 0;
   VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length);
-  Check(fixed != nullptr && fixed->dwFileVersionMS == 0x00010000 &&
-            fixed->dwFileVersionLS == 0x00000001 && fixed->dwProductVersionMS == 0x00010000 &&
-            fixed->dwProductVersionLS == 0x00000001,
-        "file or product version is not 1.0.0.1");
+  const std::uint32_t high = kVersion[0] << 16 | kVersion[1];
+  const std::uint32_t low = kVersion[2] << 16 | kVersion[3];
+  Check(fixed != nullptr && fixed->dwFileVersionMS == high && fixed->dwFileVersionLS == low &&
+            fixed->dwProductVersionMS == high && fixed->dwProductVersionLS == low,
+        "file or product version is not " + VersionText(4, "."));
   WORD* translation = nullptr;
   VerQueryValueA(block.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
                  &length);
@@ -283,17 +299,18 @@ void CheckVersion(const char* path) {
       translation != nullptr && length == 4 && translation[0] == 0x0409 && translation[1] == 0x04B0,
       "translation is not 0x0409, 0x04B0");
 
+  const std::string commas = VersionText(4, ", ");
   const struct {
     const char* name;
-    const char* value;
+    std::string value;
   } strings[] = {{"CompanyName", ""},
                  {"FileDescription", "Pastura MFC Application"},
-                 {"FileVersion", "1, 0, 0, 1"},
+                 {"FileVersion", commas},
                  {"InternalName", "Pastura"},
                  {"LegalTrademarks", ""},
                  {"OriginalFilename", "Pastura.EXE"},
                  {"ProductName", "Pastura Application"},
-                 {"ProductVersion", "1, 0, 0, 1"}};
+                 {"ProductVersion", commas}};
   for (const auto& string : strings) {
     bool found = false;
     const std::string value = VersionString(block, string.name, found);
@@ -310,6 +327,9 @@ void CheckManifest(HMODULE module) {
         "the manifest does not ask for common controls 6");
   Check(manifest.find("PerMonitorV2") != std::string_view::npos,
         "the manifest does not declare per-monitor DPI awareness");
+  const std::string identity = "name=\"Pastura\" version=\"" + VersionText(4, ".") + "\"";
+  Check(manifest.find(identity) != std::string_view::npos,
+        "the manifest's assembly is not " + identity);
 }
 
 }  // namespace

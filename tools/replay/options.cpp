@@ -2,6 +2,8 @@
 
 #include <limits>
 
+#include "pastura_version.h"
+
 namespace {
 
 constexpr std::string_view kUsage =
@@ -148,5 +150,5 @@ std::string_view HelpText() {
   return kHelp;
 }
 std::string_view VersionLine() {
-  return "pastura-replay 1.0.0.1";
+  return "pastura-replay " PASTURA_VERSION;
 }

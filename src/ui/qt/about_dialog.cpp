@@ -6,6 +6,7 @@
 #include "app_icon.h"
 #include "dialog_rect.h"
 #include "dialog_units.h"
+#include "pastura_version.h"
 
 CAboutDialog::CAboutDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -19,7 +20,7 @@ CAboutDialog::CAboutDialog(QWidget* parent)
   icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   icon->setGeometry(DialogRect(11, 17, 20, 20));
 
-  auto* name = new QLabel(QStringLiteral("Pastura Version 1.0"), this);
+  auto* name = new QLabel(QStringLiteral(PASTURA_ABOUT_VERSION), this);
   name->setGeometry(DialogRect(40, 10, 119, 8));
   auto* about = new QLabel(QStringLiteral("A toy ecosystem simulation"), this);
   about->setGeometry(DialogRect(40, 25, 119, 8));

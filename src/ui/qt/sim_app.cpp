@@ -1,12 +1,16 @@
 #include "sim_app.h"
 
 #include "app_icon.h"
+#include "pastura_version.h"
 #include "program.h"
 #include "sim_dialog.h"
 
 CSimApp::CSimApp(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(QStringLiteral("Pastura"));
-  setApplicationVersion(QStringLiteral("1.0.0.1"));
+  setApplicationVersion(QStringLiteral(PASTURA_VERSION));
+  // The desktop entry's name: the window's app id on Wayland, so that the
+  // desktop shows the entry's name and icon for it.
+  setDesktopFileName(QStringLiteral("org.pastura.Pastura"));
   setWindowIcon(AppIcon());
 }
 
