@@ -78,6 +78,17 @@ TEST_F(DrawingTest, RedrawOrdersHerbivoresCarnivoresThenPlants) {
   EXPECT_EQ(dc.shapes[445].kind, DrawnShape::Kind::kEllipse);
 }
 
+TEST_F(DrawingTest, RedrawDrawsEachAnimalInItsOwnKindsColourForItsEnergy) {
+  world.AddHerbivore(1, 1, 1);
+  world.AddCarnivore(2, 2, 1);
+  world.herbivores[0].energy = 50;
+  world.carnivores[0].energy = 81;
+  world.RedrawAll(dc);
+  ASSERT_EQ(dc.shapes.size(), 441u + 2 + 2);
+  EXPECT_EQ(dc.shapes[441].penColour, (PenColour{130, 130, 255}));
+  EXPECT_EQ(dc.shapes[443].penColour, (PenColour{255, 50, 50}));
+}
+
 TEST_F(DrawingTest, PlantPastOneHundredKeepsTheColourOfThePlantBefore) {
   world.AddPlant(1, 1);
   world.AddPlant(2, 1);

@@ -117,6 +117,14 @@ TEST_F(PlacementTest, SpawnDrawsColumnRowThenHeading) {
   EXPECT_EQ(world.herbivores[0].heading, 3);
 }
 
+TEST_F(PlacementTest, SpawnedAnimalIsDrawnInItsOwnKindsColour) {
+  world.SpawnHerbivore(dc);
+  world.SpawnCarnivore(dc);
+  ASSERT_EQ(dc.shapes.size(), 4u);
+  EXPECT_EQ(dc.shapes[0].penColour, (PenColour{0, 0, 255}));
+  EXPECT_EQ(dc.shapes[2].penColour, (PenColour{255, 0, 0}));
+}
+
 TEST_F(PlacementTest, RefusedSpawnStillConsumesItsRandomNumbers) {
   CWorld reference;
   for (int i = 0; i < kTableCapacity; ++i) {

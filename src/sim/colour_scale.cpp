@@ -7,13 +7,15 @@ void CWorld::UpdatePlantColour(std::int32_t growth) {
 }
 
 void CWorld::UpdateHerbivoreColour(std::int32_t energy) {
-  if (const auto a = colour_scale::FadeLevel(energy)) {
-    herbivoreColour = KindColour{*a, *a, 255.0};
-  }
+  UpdateAnimalColour(kHerbivores, energy);
 }
 
 void CWorld::UpdateCarnivoreColour(std::int32_t energy) {
+  UpdateAnimalColour(kCarnivores, energy);
+}
+
+void CWorld::UpdateAnimalColour(const AnimalKind& kind, std::int32_t energy) {
   if (const auto a = colour_scale::FadeLevel(energy)) {
-    carnivoreColour = KindColour{255.0, *a, *a};
+    this->*kind.colour = kind.faded(*a);
   }
 }

@@ -69,19 +69,19 @@ void CWorld::DrawPlant(DrawContext& dc, std::int32_t x, std::int32_t y) {
 // colour its own energy or growth gives.
 void CWorld::RedrawAll(DrawContext& dc) {
   DrawGrid(dc);
-  for (std::int32_t i = 0; i < herbivoreCount; ++i) {
-    const Animal& herbivore = herbivores[i];
-    UpdateHerbivoreColour(herbivore.energy);
-    DrawAnimal(dc, herbivore.x, herbivore.y, herbivore.heading, kHerbivoreKind);
-  }
-  for (std::int32_t i = 0; i < carnivoreCount; ++i) {
-    const Animal& carnivore = carnivores[i];
-    UpdateCarnivoreColour(carnivore.energy);
-    DrawAnimal(dc, carnivore.x, carnivore.y, carnivore.heading, kCarnivoreKind);
+  for (const AnimalKind* kind : kAnimalKinds) {
+    DrawAnimals(*kind, dc);
   }
   for (std::int32_t i = 0; i < plantCount; ++i) {
     const Plant& plant = plants[i];
     UpdatePlantColour(plant.growth);
     DrawPlant(dc, plant.x, plant.y);
+  }
+}
+
+void CWorld::DrawAnimals(const AnimalKind& kind, DrawContext& dc) {
+  for (const Animal& animal : LiveAnimals(kind)) {
+    UpdateAnimalColour(kind, animal.energy);
+    DrawAnimal(dc, animal.x, animal.y, animal.heading, kind.code);
   }
 }

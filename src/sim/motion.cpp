@@ -59,21 +59,18 @@ std::int32_t TurnedLeft(std::int32_t heading) {
 }  // namespace
 
 void CWorld::MoveAnimals() {
-  for (std::int32_t i = 0; i < herbivoreCount; ++i) {
-    Step(herbivores[i]);
-    Wrap(herbivores[i]);
-  }
-  for (std::int32_t i = 0; i < carnivoreCount; ++i) {
-    Step(carnivores[i]);
-    Wrap(carnivores[i]);
+  for (const AnimalKind* kind : kAnimalKinds) {
+    for (Animal& animal : LiveAnimals(*kind)) {
+      Step(animal);
+      Wrap(animal);
+    }
   }
 }
 
 void CWorld::TurnAnimals() {
-  for (std::int32_t i = 0; i < herbivoreCount; ++i) {
-    herbivores[i].heading = TurnedLeft(herbivores[i].heading);
-  }
-  for (std::int32_t i = 0; i < carnivoreCount; ++i) {
-    carnivores[i].heading = TurnedLeft(carnivores[i].heading);
+  for (const AnimalKind* kind : kAnimalKinds) {
+    for (Animal& animal : LiveAnimals(*kind)) {
+      animal.heading = TurnedLeft(animal.heading);
+    }
   }
 }

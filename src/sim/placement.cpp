@@ -8,10 +8,9 @@
 namespace {
 
 template <typename Record>
-bool Occupied(const std::array<Record, kTableCapacity>& table, std::int32_t count, std::int32_t x,
-              std::int32_t y) {
-  for (std::int32_t i = 0; i < count; ++i) {
-    if (table[i].x == x && table[i].y == y) {
+bool Occupied(std::span<const Record> records, std::int32_t x, std::int32_t y) {
+  for (const Record& record : records) {
+    if (record.x == x && record.y == y) {
       return true;
     }
   }
@@ -19,17 +18,15 @@ bool Occupied(const std::array<Record, kTableCapacity>& table, std::int32_t coun
 }
 
 // Animals shift one cell left, keeping the row, until the cell is free.
-void FindAnimalTarget(const std::array<Animal, kTableCapacity>& table, std::int32_t count,
-                      std::int32_t& x, std::int32_t y) {
-  while (Occupied(table, count, x, y)) {
+void FindAnimalTarget(std::span<const Animal> animals, std::int32_t& x, std::int32_t y) {
+  while (Occupied(animals, x, y)) {
     x = WrapSub(x, 1);
   }
 }
 
 // Plants shift diagonally up-left by two cells until the cell is free.
-void FindPlantTarget(const std::array<Plant, kTableCapacity>& table, std::int32_t count,
-                     std::int32_t& x, std::int32_t& y) {
-  while (Occupied(table, count, x, y)) {
+void FindPlantTarget(std::span<const Plant> plants, std::int32_t& x, std::int32_t& y) {
+  while (Occupied(plants, x, y)) {
     x = WrapSub(x, 2);
     y = WrapSub(y, 2);
   }
@@ -41,29 +38,31 @@ void CWorld::PlacePlant(DrawContext& dc, std::int32_t x, std::int32_t y) {
   if (plantCount >= kTableCapacity) {
     return;
   }
-  FindPlantTarget(plants, plantCount, x, y);
+  FindPlantTarget(std::span(plants).first(static_cast<std::size_t>(plantCount)), x, y);
   AddPlant(x, y);
   DrawPlant(dc, x, y);
 }
 
 void CWorld::PlaceHerbivore(DrawContext& dc, std::int32_t x, std::int32_t y, std::int32_t heading,
                             std::int32_t kind) {
-  if (herbivoreCount >= kTableCapacity) {
-    return;
-  }
-  FindAnimalTarget(herbivores, herbivoreCount, x, y);
-  AddHerbivore(x, y, heading);
-  DrawAnimal(dc, x, y, heading, kind);
+  PlaceAnimal(kHerbivores, dc, x, y, heading, kind);
 }
 
 void CWorld::PlaceCarnivore(DrawContext& dc, std::int32_t x, std::int32_t y, std::int32_t heading,
                             std::int32_t kind) {
-  if (carnivoreCount >= kTableCapacity) {
+  PlaceAnimal(kCarnivores, dc, x, y, heading, kind);
+}
+
+// The newcomer joins the table of its kind; `drawnKind` picks only the colour
+// it is drawn in.
+void CWorld::PlaceAnimal(const AnimalKind& kind, DrawContext& dc, std::int32_t x, std::int32_t y,
+                         std::int32_t heading, std::int32_t drawnKind) {
+  if (this->*kind.count >= kTableCapacity) {
     return;
   }
-  FindAnimalTarget(carnivores, carnivoreCount, x, y);
-  AddCarnivore(x, y, heading);
-  DrawAnimal(dc, x, y, heading, kind);
+  FindAnimalTarget(LiveAnimals(kind), x, y);
+  AddAnimal(kind, x, y, heading);
+  DrawAnimal(dc, x, y, heading, drawnKind);
 }
 
 void CWorld::SeedPlant(DrawContext& dc, std::int32_t i) {
@@ -81,15 +80,17 @@ void CWorld::SpawnPlant(DrawContext& dc) {
 }
 
 void CWorld::SpawnHerbivore(DrawContext& dc) {
-  const std::int32_t x = random.Next() % 20 + 1;
-  const std::int32_t y = random.Next() % 20 + 1;
-  const std::int32_t heading = random.Next() % 4 + 1;
-  PlaceHerbivore(dc, x, y, heading, kHerbivoreKind);
+  SpawnAnimal(kHerbivores, dc);
 }
 
 void CWorld::SpawnCarnivore(DrawContext& dc) {
+  SpawnAnimal(kCarnivores, dc);
+}
+
+// An animal's heading is drawn after its cell.
+void CWorld::SpawnAnimal(const AnimalKind& kind, DrawContext& dc) {
   const std::int32_t x = random.Next() % 20 + 1;
   const std::int32_t y = random.Next() % 20 + 1;
   const std::int32_t heading = random.Next() % 4 + 1;
-  PlaceCarnivore(dc, x, y, heading, kCarnivoreKind);
+  PlaceAnimal(kind, dc, x, y, heading, kind.code);
 }

@@ -71,22 +71,15 @@ bool Drain(Animal& animal, std::int32_t drain, TickHost& host, LineBuffer& line)
   return animal.energy <= 0;
 }
 
-// After a removal the record that moves into place i is not visited in this
-// tick: it keeps its energy and gets no line until the next one.
-void DrainHerbivores(CWorld& world, TickHost& host, LineBuffer& line) {
-  host.AppendReport("Herbivore");
-  for (std::int32_t i = 0; i < world.herbivoreCount; ++i) {
-    if (Drain(world.herbivores[i], 2, host, line)) {
-      world.RemoveHerbivore(i);
-    }
-  }
-}
-
-void DrainCarnivores(CWorld& world, TickHost& host, LineBuffer& line) {
-  host.AppendReport("Carnivore");
-  for (std::int32_t i = 0; i < world.carnivoreCount; ++i) {
-    if (Drain(world.carnivores[i], 1, host, line)) {
-      world.RemoveCarnivore(i);
+// Drains every animal of one kind by its drain, listing each under the kind's
+// heading. The count is read again on every pass, and i advances in every
+// case: after a removal the record that moves into place i is not visited in
+// this tick, so it keeps its energy and gets no line until the next one.
+void DrainAnimals(CWorld& world, const AnimalKind& kind, TickHost& host, LineBuffer& line) {
+  host.AppendReport(kind.reportHeading);
+  for (std::int32_t i = 0; i < world.*kind.count; ++i) {
+    if (Drain((world.*kind.table)[i], kind.drain, host, line)) {
+      world.RemoveAnimal(kind, i);
     }
   }
 }
@@ -102,8 +95,8 @@ void Tick(CWorld& world, Schedule& schedule, TickHost& host) {
   FollowSchedule(world, schedule, dc);
   GrowPlants(world, dc, host, line);
 
-  DrainHerbivores(world, host, line);
-  DrainCarnivores(world, host, line);
+  DrainAnimals(world, kHerbivores, host, line);
+  DrainAnimals(world, kCarnivores, host, line);
   host.SetIterationText(line.Number(world.iterationCount));
   world.iterationCount = WrapAdd(world.iterationCount, 1);
 }

@@ -1,36 +1,11 @@
 #include "world.h"
 
-namespace {
-
-void AddAnimal(std::array<Animal, kTableCapacity>& table, std::int32_t& count, std::int32_t x,
-               std::int32_t y, std::int32_t heading) {
-  if (count >= kTableCapacity) {
-    return;
-  }
-  table[count] = Animal{x, y, heading, count, 100};
-  ++count;
-}
-
-// Takes out record i; the records after it move down one place, keeping their
-// ids. An index outside the live records changes nothing.
-void RemoveAnimal(std::array<Animal, kTableCapacity>& table, std::int32_t& count, std::int32_t i) {
-  if (i < 0 || i >= count) {
-    return;
-  }
-  for (std::int32_t k = i; k + 1 < count; ++k) {
-    table[k] = table[k + 1];
-  }
-  --count;
-}
-
-}  // namespace
-
 void CWorld::AddCarnivore(std::int32_t x, std::int32_t y, std::int32_t heading) {
-  AddAnimal(carnivores, carnivoreCount, x, y, heading);
+  AddAnimal(kCarnivores, x, y, heading);
 }
 
 void CWorld::AddHerbivore(std::int32_t x, std::int32_t y, std::int32_t heading) {
-  AddAnimal(herbivores, herbivoreCount, x, y, heading);
+  AddAnimal(kHerbivores, x, y, heading);
 }
 
 void CWorld::AddPlant(std::int32_t x, std::int32_t y) {
@@ -42,9 +17,37 @@ void CWorld::AddPlant(std::int32_t x, std::int32_t y) {
 }
 
 void CWorld::RemoveHerbivore(std::int32_t i) {
-  RemoveAnimal(herbivores, herbivoreCount, i);
+  RemoveAnimal(kHerbivores, i);
 }
 
 void CWorld::RemoveCarnivore(std::int32_t i) {
-  RemoveAnimal(carnivores, carnivoreCount, i);
+  RemoveAnimal(kCarnivores, i);
+}
+
+void CWorld::AddAnimal(const AnimalKind& kind, std::int32_t x, std::int32_t y,
+                       std::int32_t heading) {
+  std::int32_t& count = this->*kind.count;
+  if (count >= kTableCapacity) {
+    return;
+  }
+  (this->*kind.table)[count] = Animal{x, y, heading, count, 100};
+  ++count;
+}
+
+// Takes out record i; the records after it move down one place, keeping their
+// ids. An index outside the live records changes nothing.
+void CWorld::RemoveAnimal(const AnimalKind& kind, std::int32_t i) {
+  std::int32_t& count = this->*kind.count;
+  if (i < 0 || i >= count) {
+    return;
+  }
+  std::array<Animal, kTableCapacity>& table = this->*kind.table;
+  for (std::int32_t k = i; k + 1 < count; ++k) {
+    table[k] = table[k + 1];
+  }
+  --count;
+}
+
+std::span<Animal> CWorld::LiveAnimals(const AnimalKind& kind) {
+  return std::span(this->*kind.table).first(static_cast<std::size_t>(this->*kind.count));
 }

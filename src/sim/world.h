@@ -10,6 +10,8 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
+#include <string_view>
 
 #include "draw_context.h"
 #include "random.h"
@@ -45,6 +47,21 @@ struct KindColour {
   double red = 0.0;
   double green = 0.0;
   double blue = 0.0;
+};
+
+class CWorld;
+
+// What sets one animal kind apart from the other; herbivores and carnivores
+// share every routine, and each routine is handed one of these. The first
+// three name the kind's own members of CWorld.
+struct AnimalKind {
+  std::array<Animal, kTableCapacity> CWorld::*table;
+  std::int32_t CWorld::*count;
+  KindColour CWorld::*colour;
+  std::int32_t code;                  // the kind code it is drawn with
+  std::int32_t drain;                 // the energy it loses on every tick
+  std::string_view reportHeading;     // the report line above its entries
+  KindColour (*faded)(double level);  // its colour at a fade level of the colour scale
 };
 
 class CWorld {
@@ -85,6 +102,9 @@ class CWorld {
   void UpdateHerbivoreColour(std::int32_t energy);
   void UpdateCarnivoreColour(std::int32_t energy);
 
+  // The tick's removal of an exhausted animal (world.cpp).
+  void RemoveAnimal(const AnimalKind& kind, std::int32_t i);
+
   std::int32_t carnivoreCount = 0;
   std::int32_t herbivoreCount = 0;
   std::int32_t plantCount = 0;
@@ -96,4 +116,43 @@ class CWorld {
   std::array<Plant, kTableCapacity> plants{};
   std::int32_t iterationCount = 0;
   Random random;
+
+ private:
+  // The routines both animal kinds share; the named operations above pass
+  // their kind.
+  void AddAnimal(const AnimalKind& kind, std::int32_t x, std::int32_t y, std::int32_t heading);
+  std::span<Animal> LiveAnimals(const AnimalKind& kind);
+  void PlaceAnimal(const AnimalKind& kind, DrawContext& dc, std::int32_t x, std::int32_t y,
+                   std::int32_t heading, std::int32_t drawnKind);
+  void SpawnAnimal(const AnimalKind& kind, DrawContext& dc);
+  void DrawAnimals(const AnimalKind& kind, DrawContext& dc);
+  void UpdateAnimalColour(const AnimalKind& kind, std::int32_t energy);
 };
+
+// The animals' hues fading toward white: the level is the colour scale's.
+constexpr KindColour FadedBlue(double level) {
+  return KindColour{level, level, 255.0};
+}
+
+constexpr KindColour FadedRed(double level) {
+  return KindColour{255.0, level, level};
+}
+
+inline constexpr AnimalKind kHerbivores{&CWorld::herbivores,
+                                        &CWorld::herbivoreCount,
+                                        &CWorld::herbivoreColour,
+                                        kHerbivoreKind,
+                                        2,
+                                        "Herbivore",
+                                        FadedBlue};
+
+inline constexpr AnimalKind kCarnivores{&CWorld::carnivores,
+                                        &CWorld::carnivoreCount,
+                                        &CWorld::carnivoreColour,
+                                        kCarnivoreKind,
+                                        1,
+                                        "Carnivore",
+                                        FadedRed};
+
+// Every routine that visits both kinds visits the herbivores first.
+inline constexpr std::array<const AnimalKind*, 2> kAnimalKinds{&kHerbivores, &kCarnivores};
