@@ -4,12 +4,13 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStringListModel>
 #include <algorithm>
 
 #include "about_dialog.h"
@@ -94,11 +95,14 @@ void CSimDialog::CreateControls() {
   caption->setAlignment(Qt::AlignRight | Qt::AlignTop);
   FitText(caption, DialogRect(380, 223, 31, 12), DialogRect(319, 7, 57, 261).right() + 4);
 
-  report_ = new QListWidget(this);
+  // The report list shows its lines in the order given, unsorted.
+  reportModel_ = new QStringListModel(this);
+  report_ = new QListView(this);
   report_->setObjectName(QStringLiteral("IDC_REPORT"));
   report_->setProperty("controlId", IDC_REPORT);
   report_->setGeometry(DialogRect(319, 7, 57, 261));
-  report_->setSortingEnabled(false);
+  report_->setModel(reportModel_);
+  report_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   report_->setUniformItemSizes(true);
   report_->setFocusPolicy(Qt::StrongFocus);
 
@@ -175,15 +179,16 @@ void CSimDialog::OnShowWindow(bool) {
 
 void CSimDialog::OnTimer(int) {
   Tick(world_, schedule_, *this);
+  ShowReport();
   ShowDrawing();
 }
 
 void CSimDialog::ClearReport() {
-  report_->clear();
+  reportLines_.clear();
 }
 
 void CSimDialog::AppendReport(std::string_view text) {
-  report_->addItem(Latin1(text));
+  reportLines_.append(Latin1(text));
 }
 
 void CSimDialog::SetIterationText(std::string_view text) {
@@ -255,6 +260,10 @@ void CSimDialog::contextMenuEvent(QContextMenuEvent* event) {
 
 void CSimDialog::ShowContextMenu(const QPoint& globalPos) {
   contextMenu_->popup(globalPos);
+}
+
+void CSimDialog::ShowReport() {
+  reportModel_->setStringList(reportLines_);
 }
 
 void CSimDialog::ShowDrawing() {
