@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr QRgb kBackground = 0xFFEFEFEF;  // the default dialog background
+constexpr QRgb kBackground = kSurfaceBackground;
 constexpr QRgb kWhite = 0xFFFFFFFF;
 constexpr QRgb kBlack = 0xFF000000;
 
@@ -38,7 +38,7 @@ class ImageDrawContextTest : public QObject {
   void init() {
     world = CWorld();
     surface = std::make_unique<ImageDrawContext>(
-        QSize(dialog_units::kClientWidth, dialog_units::kClientHeight), kBackground);
+        QSize(dialog_units::kClientWidth, dialog_units::kClientHeight));
   }
 
   void startsInItsBackgroundAtTheClientAreaSize() {

@@ -1,11 +1,13 @@
 // pastura-replay --png writes the pixels the main dialog shows after the same
-// session.
+// session, on the surface's own background whatever the desktop's palette.
 
+#include <QApplication>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "image_draw_context.h"
 #include "sim_dialog.h"
 #include "timers.h"
 
@@ -25,6 +27,9 @@ class ReplayPngTest : public QObject {
     QVERIFY(replay.waitForFinished(10000));
     QCOMPARE(replay.exitCode(), 0);
 
+    QPalette dark = QApplication::palette();
+    dark.setColor(QPalette::Window, QColor(0x20, 0x20, 0x30));
+    QApplication::setPalette(dark);
     CWorld world;
     Schedule schedule;
     CSimDialog dialog(world, schedule);  // never shown: no start-up tick
@@ -39,6 +44,7 @@ class ReplayPngTest : public QObject {
 
     const QImage written(png);
     QCOMPARE(written.size(), QSize(662, 447));
+    QCOMPARE(written.pixel(661, 446), kSurfaceBackground);
     QCOMPARE(written.convertToFormat(QImage::Format_ARGB32),
              dialog.Surface().convertToFormat(QImage::Format_ARGB32));
   }

@@ -74,7 +74,7 @@ class SimDialogSoakTest : public QObject {
 
     CWorld twin;
     Schedule twinSchedule;
-    ImageDrawContext twinSurface(dialog.Surface().size(), dialog.palette().color(QPalette::Window));
+    ImageDrawContext twinSurface(dialog.Surface().size());
     TwinHost twinHost(twinSurface);
     const QAbstractItemModel* list =
         dialog.findChild<QListView*>(QStringLiteral("IDC_REPORT"))->model();

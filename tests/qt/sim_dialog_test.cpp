@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "about_dialog.h"
+#include "image_draw_context.h"
 #include "sim_dialog.h"
 #include "timers.h"
 
@@ -91,6 +92,26 @@ class SimDialogTest : public QObject {
     for (const auto& [name, id] : ids) {
       QCOMPARE(dialog->findChild<QWidget*>(name)->property("controlId").toInt(), id);
     }
+  }
+
+  // A dark desktop palette changes neither the board's background nor the
+  // window's around the controls: both are the surface's own colour.
+  void backgroundIsTheSurfacesWhateverThePalette() {
+    const QPalette desktop = QApplication::palette();
+    QPalette dark = desktop;
+    dark.setColor(QPalette::Window, QColor(0x20, 0x20, 0x30));
+    QApplication::setPalette(dark);
+    CWorld darkWorld;
+    Schedule darkSchedule;
+    CSimDialog darkDialog(darkWorld, darkSchedule);
+    QApplication::setPalette(desktop);
+
+    QCOMPARE(darkDialog.palette().color(QPalette::Window).rgb(), kSurfaceBackground);
+    const QPoint besideTheBoard(450, 300);  // left of the list, below no button
+    QCOMPARE(darkDialog.Surface().pixel(besideTheBoard), kSurfaceBackground);
+    QCOMPARE(darkDialog.Surface().pixel(661, 446), kSurfaceBackground);
+    const QImage window = darkDialog.grab().toImage();
+    QCOMPARE(window.pixel(besideTheBoard), kSurfaceBackground);
   }
 
   void focusStartsOnPlantAndTabFollowsTheTemplate() {

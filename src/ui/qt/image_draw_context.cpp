@@ -97,9 +97,8 @@ void FillEllipse(const Pixels& pixels, const Edges& box, const Edges& visible, Q
 
 }  // namespace
 
-ImageDrawContext::ImageDrawContext(QSize size, const QColor& background)
-    : image_(size, QImage::Format_ARGB32_Premultiplied) {
-  image_.fill(background);
+ImageDrawContext::ImageDrawContext(QSize size) : image_(size, QImage::Format_ARGB32_Premultiplied) {
+  image_.fill(kSurfaceBackground);
 }
 
 ImageDrawContext::~ImageDrawContext() = default;

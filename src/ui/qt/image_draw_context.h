@@ -7,8 +7,8 @@
 // a 1-pixel outline lies on the box's first and last columns and rows, a
 // 5-pixel one reaches 2 pixels out and 2 in, and an 18-pixel one around a
 // 6 x 6 ellipse makes a solid disc 24 pixels across. Pixels nothing has drawn
-// on keep the background colour the surface was made with, the window's own
-// background, so the picture is whole on its own. Coordinates may be any
+// on keep the surface's background, kSurfaceBackground, which is also the
+// main window's background, so the picture is whole on its own. Coordinates may be any
 // 32-bit values: shapes are clipped to the image, or skipped when they lie
 // wholly off it. Every shape is a set of solid runs of pixels, written straight
 // into the image's rows: a tick draws some ten thousand of them.
@@ -17,16 +17,19 @@
 // repaint just that part after every drawing.
 #pragma once
 
-#include <QColor>
 #include <QImage>
 #include <QRect>
 #include <QSize>
 
 #include "draw_context.h"
 
+// The colour of the surface where nothing is drawn: the desktop program's
+// window and the player's pictures both show it.
+inline constexpr QRgb kSurfaceBackground = qRgb(0xEF, 0xEF, 0xEF);
+
 class ImageDrawContext : public DrawContext {
  public:
-  ImageDrawContext(QSize size, const QColor& background);
+  explicit ImageDrawContext(QSize size);
   ~ImageDrawContext() override;
   ImageDrawContext(const ImageDrawContext&) = delete;
   ImageDrawContext& operator=(const ImageDrawContext&) = delete;

@@ -51,8 +51,12 @@ CSimDialog::CSimDialog(CWorld& world, Schedule& schedule, QWidget* parent)
                           Qt::MSWindowsFixedSizeDialogHint),
       world_(world),
       schedule_(schedule),
-      surface_(QSize(dialog_units::kClientWidth, dialog_units::kClientHeight),
-               palette().color(QPalette::Window)) {
+      surface_(QSize(dialog_units::kClientWidth, dialog_units::kClientHeight)) {
+  // The controls sit on the board's own background, whatever the desktop's
+  // palette.
+  QPalette background = palette();
+  background.setColor(QPalette::Window, QColor(kSurfaceBackground));
+  setPalette(background);
   setWindowTitle(QStringLiteral("Pastura"));
   setWindowIcon(AppIcon());
   setFixedSize(dialog_units::kClientWidth, dialog_units::kClientHeight);
