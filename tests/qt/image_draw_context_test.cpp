@@ -139,6 +139,17 @@ class ImageDrawContextTest : public QObject {
     }
   }
 
+  void clearReturnsTheWholeSurfaceToItsBackground() {
+    world.PlaceCarnivore(*surface, 21, 21, kHeadingDown, kCarnivoreKind);
+    world.PlacePlant(*surface, 30, 2);  // off the board
+    surface->TakeChangedRect();
+    surface->Clear();
+    QCOMPARE(surface->TakeChangedRect(), QRect(0, 0, 662, 447));
+    QImage blank(662, 447, QImage::Format_ARGB32_Premultiplied);
+    blank.fill(kBackground);
+    QCOMPARE(surface->Image(), blank);
+  }
+
   void shapesFarOffTheSurfaceAreSkipped() {
     surface->SelectPen(18, {255, 0, 0});
     surface->Rectangle({kMin, kMin, kMin + 20, kMin + 20});

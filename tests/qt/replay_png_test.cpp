@@ -48,6 +48,25 @@ class ReplayPngTest : public QObject {
     QCOMPARE(written.convertToFormat(QImage::Format_ARGB32),
              dialog.Surface().convertToFormat(QImage::Format_ARGB32));
   }
+
+  // A herbivore on the last column heading right, then a turn and a move up:
+  // the outline's overhang at its first cell is gone from the picture after
+  // the tick that moved it, in the last frame and in the final picture alike.
+  void picturesKeepNothingBeyondTheGridPastAFullRedraw() {
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString png = folder.filePath("session.png");
+    QProcess replay;
+    replay.start(QStringLiteral(PASTURA_REPLAY), {"--png", png, "--frames", folder.filePath("f"),
+                                                  "-e", "place herbivore 21 10 2 tick 2"});
+    QVERIFY(replay.waitForFinished(10000));
+    QCOMPARE(replay.exitCode(), 0);
+    const QPoint overhang(421, 195);
+    QVERIFY(QImage(folder.filePath("f/frame-000001.png")).pixel(overhang) != kSurfaceBackground);
+    QCOMPARE(QImage(folder.filePath("f/frame-000002.png")).pixel(overhang), kSurfaceBackground);
+    QCOMPARE(QImage(png).pixel(overhang), kSurfaceBackground);
+    QVERIFY(QImage(png).pixel(421, 170) != kSurfaceBackground);
+  }
 };
 
 QTEST_MAIN(ReplayPngTest)

@@ -101,6 +101,7 @@ class SimDialogSoakTest : public QObject {
           break;
       }
       dialog.OnTimer(TIMER_STEP);
+      twinSurface.Clear();  // as the dialog does before every tick
       Tick(twin, twinSchedule, twinHost);
       if (tick % kEventsEvery == 0) {
         QCoreApplication::processEvents();

@@ -192,6 +192,33 @@ class SimDialogTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(SurfaceAt(kFirstPlantCentre) != qRgb(255, 255, 255), 400);
   }
 
+  // A herbivore on the last column, heading right: its 5-pixel outline
+  // reaches columns 420 and 421, past the grid. Every full redraw clears
+  // what the grid does not cover.
+  void fullRedrawsEraseWhatLiesBeyondTheGrid() {
+    const QPoint overhang(421, 195);  // beside cell (21, 10)
+    const auto placeOnTheEdge = [this] {
+      world.PlaceHerbivore(dialog->GetDrawContext(), 21, 10, kHeadingRight, kHerbivoreKind);
+    };
+    placeOnTheEdge();
+    QVERIFY(SurfaceAt(overhang) != kSurfaceBackground);
+    Click("IDC_PAINT");
+    QCOMPARE(SurfaceAt(overhang), kSurfaceBackground);
+
+    Click("IDC_REDRAW");
+    QVERIFY(SurfaceAt(overhang) != kSurfaceBackground);
+    world = CWorld();
+    Click("IDC_REDRAW");
+    QCOMPARE(SurfaceAt(overhang), kSurfaceBackground);
+
+    placeOnTheEdge();
+    dialog->OnTimer(TIMER_STEP);  // turns it to face up
+    QVERIFY(SurfaceAt(overhang) != kSurfaceBackground);
+    dialog->OnTimer(TIMER_STEP);  // moves it to (21, 9)
+    QCOMPARE(SurfaceAt(overhang), kSurfaceBackground);
+    QVERIFY(SurfaceAt(QPoint(421, 170)) != kSurfaceBackground);
+  }
+
   // The window paints the retained board, so a covered and uncovered part
   // (here: the whole window rendered afresh) shows the board, not a blank.
   void windowRepaintsTheRetainedBoard() {

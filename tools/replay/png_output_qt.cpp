@@ -17,6 +17,7 @@ class ImagePngOutput : public PngOutput {
   ImagePngOutput() : surface_(QSize(dialog_units::kClientWidth, dialog_units::kClientHeight)) {}
 
   DrawContext& Surface() override { return surface_; }
+  void Clear() override { surface_.Clear(); }
 
   // The picture is encoded in memory first, so that a file that cannot be
   // written is reported with the system's reason.

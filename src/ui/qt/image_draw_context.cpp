@@ -142,6 +142,11 @@ void ImageDrawContext::Ellipse(const Box& box) {
   changed_ |= visible.ToRect();
 }
 
+void ImageDrawContext::Clear() {
+  image_.fill(kSurfaceBackground);
+  changed_ = image_.rect();
+}
+
 QRect ImageDrawContext::TakeChangedRect() {
   const QRect changed = changed_;
   changed_ = QRect();

@@ -15,6 +15,11 @@
 //
 // The image collects what changed since it was last asked, so the window can
 // repaint just that part after every drawing.
+//
+// Clear() returns the whole surface to its background. The board's drawing
+// covers only the grid, so whoever shows the surface clears it before every
+// full redraw of the board: otherwise what was drawn beyond the grid (the
+// overhang of a wide outline, an entity off the board) would stay for good.
 #pragma once
 
 #include <QImage>
@@ -37,6 +42,9 @@ class ImageDrawContext : public DrawContext {
   void SelectPen(std::int32_t width, PenColour colour) override;
   void Rectangle(const Box& box) override;
   void Ellipse(const Box& box) override;
+
+  // Fills the whole surface with its background; all of it has changed.
+  void Clear();
 
   // The picture as drawn so far.
   const QImage& Image() const { return image_; }

@@ -143,7 +143,10 @@ void CSimDialog::OnCarnivore() {
   ShowDrawing();
 }
 
+// "Paint", "ReDraw" and every tick draw the whole board: each first clears
+// the surface, so nothing drawn beyond the grid outlives them.
 void CSimDialog::OnPaintGrid() {
+  surface_.Clear();
   world_.DrawGrid(surface_);
   ShowDrawing();
 }
@@ -153,6 +156,7 @@ void CSimDialog::OnMove() {
 }
 
 void CSimDialog::OnRedraw() {
+  surface_.Clear();
   world_.RedrawAll(surface_);
   ShowDrawing();
 }
@@ -182,6 +186,7 @@ void CSimDialog::OnShowWindow(bool) {
 }
 
 void CSimDialog::OnTimer(int) {
+  surface_.Clear();
   Tick(world_, schedule_, *this);
   ShowReport();
   ShowDrawing();
