@@ -56,6 +56,9 @@ class Pixels {
   // the first row pixel by pixel, the rows below copied from it. Every colour
   // drawn is opaque, so it is stored in the 32-bit pixels as it is.
   void Fill(const Edges& area, QRgb colour) const {
+    if (area.IsEmpty()) {
+      return;
+    }
     QRgb* const first = Row(area.top) + area.left;
     const auto width = static_cast<std::size_t>(area.right - area.left);
     std::fill_n(first, width, colour);
@@ -117,12 +120,19 @@ void ImageDrawContext::Rectangle(const Box& box) {
     return;
   }
   const Pixels pixels(image_);
-  pixels.Fill(outer, penColour_);
   const Edges inner = outline.inner.Within(surface);
-  if (!inner.IsEmpty()) {
+  if (inner.IsEmpty()) {
+    pixels.Fill(outer, penColour_);
+  } else {
+    // Each pixel is written once: the band above, below, left and right of
+    // the interior, then the interior.
+    pixels.Fill({outer.left, outer.top, outer.right, inner.top}, penColour_);
+    pixels.Fill({outer.left, inner.bottom, outer.right, outer.bottom}, penColour_);
+    pixels.Fill({outer.left, inner.top, inner.left, inner.bottom}, penColour_);
+    pixels.Fill({inner.right, inner.top, outer.right, inner.bottom}, penColour_);
     pixels.Fill(inner, kWhite);
   }
-  changed_ |= outer.ToRect();
+  MarkDrawn(outer.ToRect());
 }
 
 // An ellipse's band is the ellipse inscribed in the outer box, with the one
@@ -139,12 +149,23 @@ void ImageDrawContext::Ellipse(const Box& box) {
   if (!outline.inner.IsEmpty()) {
     FillEllipse(pixels, outline.inner, surface, kWhite);
   }
-  changed_ |= visible.ToRect();
+  MarkDrawn(visible.ToRect());
 }
 
+// Only what was drawn on since the last clearing differs from the background.
 void ImageDrawContext::Clear() {
-  image_.fill(kSurfaceBackground);
-  changed_ = image_.rect();
+  if (drawn_.isEmpty()) {
+    return;
+  }
+  Pixels(image_).Fill({drawn_.left(), drawn_.top(), drawn_.right() + 1, drawn_.bottom() + 1},
+                      kSurfaceBackground);
+  changed_ |= drawn_;
+  drawn_ = QRect();
+}
+
+void ImageDrawContext::MarkDrawn(const QRect& area) {
+  changed_ |= area;
+  drawn_ |= area;
 }
 
 QRect ImageDrawContext::TakeChangedRect() {

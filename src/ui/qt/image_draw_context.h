@@ -43,7 +43,8 @@ class ImageDrawContext : public DrawContext {
   void Rectangle(const Box& box) override;
   void Ellipse(const Box& box) override;
 
-  // Fills the whole surface with its background; all of it has changed.
+  // Returns the whole surface to its background; the part that was drawn on
+  // since the last clearing has changed.
   void Clear();
 
   // The picture as drawn so far.
@@ -52,8 +53,11 @@ class ImageDrawContext : public DrawContext {
   QRect TakeChangedRect();
 
  private:
+  void MarkDrawn(const QRect& area);
+
   QImage image_;
   std::int32_t penWidth_ = 1;
   QRgb penColour_ = qRgb(0, 0, 0);
   QRect changed_;
+  QRect drawn_;  // all that was drawn on since the surface was last cleared
 };
