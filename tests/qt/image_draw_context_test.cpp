@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr QRgb kBackground = 0xFFEFEFEF;  // the default dialog background
+constexpr QRgb kBackground = kSurfaceBackground;
 constexpr QRgb kWhite = 0xFFFFFFFF;
 constexpr QRgb kBlack = 0xFF000000;
 
@@ -38,7 +38,7 @@ class ImageDrawContextTest : public QObject {
   void init() {
     world = CWorld();
     surface = std::make_unique<ImageDrawContext>(
-        QSize(dialog_units::kClientWidth, dialog_units::kClientHeight), kBackground);
+        QSize(dialog_units::kClientWidth, dialog_units::kClientHeight));
   }
 
   void startsInItsBackgroundAtTheClientAreaSize() {
@@ -137,6 +137,19 @@ class ImageDrawContextTest : public QObject {
         }
       }
     }
+  }
+
+  void clearReturnsTheWholeSurfaceToItsBackground() {
+    world.PlaceCarnivore(*surface, 21, 21, kHeadingDown, kCarnivoreKind);
+    world.PlacePlant(*surface, 30, 2);  // off the board
+    const QRect drawn = surface->TakeChangedRect();
+    surface->Clear();
+    QCOMPARE(surface->TakeChangedRect(), drawn);  // the window repaints all it showed
+    surface->Clear();
+    QVERIFY(surface->TakeChangedRect().isEmpty());
+    QImage blank(662, 447, QImage::Format_ARGB32_Premultiplied);
+    blank.fill(kBackground);
+    QCOMPARE(surface->Image(), blank);
   }
 
   void shapesFarOffTheSurfaceAreSkipped() {

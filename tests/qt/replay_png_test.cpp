@@ -1,11 +1,13 @@
 // pastura-replay --png writes the pixels the main dialog shows after the same
-// session.
+// session, on the surface's own background whatever the desktop's palette.
 
+#include <QApplication>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "image_draw_context.h"
 #include "sim_dialog.h"
 #include "timers.h"
 
@@ -25,6 +27,9 @@ class ReplayPngTest : public QObject {
     QVERIFY(replay.waitForFinished(10000));
     QCOMPARE(replay.exitCode(), 0);
 
+    QPalette dark = QApplication::palette();
+    dark.setColor(QPalette::Window, QColor(0x20, 0x20, 0x30));
+    QApplication::setPalette(dark);
     CWorld world;
     Schedule schedule;
     CSimDialog dialog(world, schedule);  // never shown: no start-up tick
@@ -39,8 +44,28 @@ class ReplayPngTest : public QObject {
 
     const QImage written(png);
     QCOMPARE(written.size(), QSize(662, 447));
+    QCOMPARE(written.pixel(661, 446), kSurfaceBackground);
     QCOMPARE(written.convertToFormat(QImage::Format_ARGB32),
              dialog.Surface().convertToFormat(QImage::Format_ARGB32));
+  }
+
+  // A herbivore on the last column heading right, then a turn and a move up:
+  // the outline's overhang at its first cell is gone from the picture after
+  // the tick that moved it, in the last frame and in the final picture alike.
+  void picturesKeepNothingBeyondTheGridPastAFullRedraw() {
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString png = folder.filePath("session.png");
+    QProcess replay;
+    replay.start(QStringLiteral(PASTURA_REPLAY), {"--png", png, "--frames", folder.filePath("f"),
+                                                  "-e", "place herbivore 21 10 2 tick 2"});
+    QVERIFY(replay.waitForFinished(10000));
+    QCOMPARE(replay.exitCode(), 0);
+    const QPoint overhang(421, 195);
+    QVERIFY(QImage(folder.filePath("f/frame-000001.png")).pixel(overhang) != kSurfaceBackground);
+    QCOMPARE(QImage(folder.filePath("f/frame-000002.png")).pixel(overhang), kSurfaceBackground);
+    QCOMPARE(QImage(png).pixel(overhang), kSurfaceBackground);
+    QVERIFY(QImage(png).pixel(421, 170) != kSurfaceBackground);
   }
 };
 

@@ -4,17 +4,19 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <functional>
 #include <memory>
 #include <utility>
 
 #include "about_dialog.h"
+#include "image_draw_context.h"
 #include "sim_dialog.h"
 #include "timers.h"
 
@@ -46,13 +48,15 @@ class SimDialogTest : public QObject {
     return dialog->findChild<QPushButton*>(QString::fromLatin1(name));
   }
   void Click(const char* name) { QTest::mouseClick(Button(name), Qt::LeftButton); }
-  QListWidget* List() { return dialog->findChild<QListWidget*>(QStringLiteral("IDC_REPORT")); }
+  QListView* List() { return dialog->findChild<QListView*>(QStringLiteral("IDC_REPORT")); }
+  // The lines in the order the list shows them.
   QStringList Report() {
-    QStringList lines;
-    for (int i = 0; i < List()->count(); ++i) {
-      lines << List()->item(i)->text();
+    const QAbstractItemModel* lines = List()->model();
+    QStringList shown;
+    for (int row = 0; row < lines->rowCount(); ++row) {
+      shown << lines->index(row, 0).data().toString();
     }
-    return lines;
+    return shown;
   }
   QString Label() { return dialog->findChild<QLabel*>(QStringLiteral("IDC_ITERATIONS"))->text(); }
   QRgb SurfaceAt(QPoint point) { return dialog->Surface().pixel(point); }
@@ -80,7 +84,6 @@ class SimDialogTest : public QObject {
     QCOMPARE(Button("IDC_PAINT")->geometry(), QRect(576, 413, 75, 23));
     QCOMPARE(List()->geometry(), QRect(479, 11, 85, 425));
     QVERIFY(List()->geometry().left() > 420 + 2);  // the board and its outline's overhang
-    QVERIFY(!List()->isSortingEnabled());
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Pastura"));
     const std::pair<const char*, int> ids[] = {{"IDC_PLANT", 1000},      {"IDC_HERBIVORE", 1001},
                                                {"IDC_CARNIVORE", 1002},  {"IDC_PAINT", 1003},
@@ -90,6 +93,26 @@ class SimDialogTest : public QObject {
     for (const auto& [name, id] : ids) {
       QCOMPARE(dialog->findChild<QWidget*>(name)->property("controlId").toInt(), id);
     }
+  }
+
+  // A dark desktop palette changes neither the board's background nor the
+  // window's around the controls: both are the surface's own colour.
+  void backgroundIsTheSurfacesWhateverThePalette() {
+    const QPalette desktop = QApplication::palette();
+    QPalette dark = desktop;
+    dark.setColor(QPalette::Window, QColor(0x20, 0x20, 0x30));
+    QApplication::setPalette(dark);
+    CWorld darkWorld;
+    Schedule darkSchedule;
+    CSimDialog darkDialog(darkWorld, darkSchedule);
+    QApplication::setPalette(desktop);
+
+    QCOMPARE(darkDialog.palette().color(QPalette::Window).rgb(), kSurfaceBackground);
+    const QPoint besideTheBoard(450, 300);  // left of the list, below no button
+    QCOMPARE(darkDialog.Surface().pixel(besideTheBoard), kSurfaceBackground);
+    QCOMPARE(darkDialog.Surface().pixel(661, 446), kSurfaceBackground);
+    const QImage window = darkDialog.grab().toImage();
+    QCOMPARE(window.pixel(besideTheBoard), kSurfaceBackground);
   }
 
   void focusStartsOnPlantAndTabFollowsTheTemplate() {
@@ -168,6 +191,33 @@ class SimDialogTest : public QObject {
     Click("IDC_PAINT");
     QCOMPARE(SurfaceAt(kFirstPlantCentre), qRgb(255, 255, 255));
     QTRY_VERIFY_WITH_TIMEOUT(SurfaceAt(kFirstPlantCentre) != qRgb(255, 255, 255), 400);
+  }
+
+  // A herbivore on the last column, heading right: its 5-pixel outline
+  // reaches columns 420 and 421, past the grid. Every full redraw clears
+  // what the grid does not cover.
+  void fullRedrawsEraseWhatLiesBeyondTheGrid() {
+    const QPoint overhang(421, 195);  // beside cell (21, 10)
+    const auto placeOnTheEdge = [this] {
+      world.PlaceHerbivore(dialog->GetDrawContext(), 21, 10, kHeadingRight, kHerbivoreKind);
+    };
+    placeOnTheEdge();
+    QVERIFY(SurfaceAt(overhang) != kSurfaceBackground);
+    Click("IDC_PAINT");
+    QCOMPARE(SurfaceAt(overhang), kSurfaceBackground);
+
+    Click("IDC_REDRAW");
+    QVERIFY(SurfaceAt(overhang) != kSurfaceBackground);
+    world = CWorld();
+    Click("IDC_REDRAW");
+    QCOMPARE(SurfaceAt(overhang), kSurfaceBackground);
+
+    placeOnTheEdge();
+    dialog->OnTimer(TIMER_STEP);  // turns it to face up
+    QVERIFY(SurfaceAt(overhang) != kSurfaceBackground);
+    dialog->OnTimer(TIMER_STEP);  // moves it to (21, 9)
+    QCOMPARE(SurfaceAt(overhang), kSurfaceBackground);
+    QVERIFY(SurfaceAt(QPoint(421, 170)) != kSurfaceBackground);
   }
 
   // The window paints the retained board, so a covered and uncovered part
@@ -255,8 +305,15 @@ class SimDialogTest : public QObject {
     QCOMPARE(dialog->result(), int(QDialog::Rejected));
   }
 
+  // The close box: the window has one, and its close request, made to the
+  // dialog's native window as the window system makes it, ends the modal loop
+  // as "Cancel" would. A dialog that refused it would still be open later.
   void closeBoxClosesTheDialog() {
-    QVERIFY(dialog->close());
+    QVERIFY(dialog->windowFlags() & Qt::WindowCloseButtonHint);
+    QTimer::singleShot(0, dialog.get(), [this] { dialog->windowHandle()->close(); });
+    constexpr int kStillOpen = -1;
+    QTimer::singleShot(2000, dialog.get(), [this] { dialog->done(kStillOpen); });
+    QCOMPARE(dialog->exec(), int(QDialog::Rejected));
     QVERIFY(!dialog->isVisible());
   }
 };

@@ -157,6 +157,9 @@ int Replay(const Options& options, const Script& script) {
   std::optional<TeeDrawContext> both;
   DrawContext& dc = ChooseDrawContext(options, shapes, to.picture.get(), both, nothing);
   Session session(theWorld, theSchedule, dc, out);
+  if (to.picture) {
+    session.ClearBeforeFullRedraws(*to.picture);
+  }
 
   std::optional<CountsCsv> counts;
   if (options.countsFile) {

@@ -18,6 +18,9 @@ class PngOutput {
   virtual ~PngOutput() = default;
 
   virtual DrawContext& Surface() = 0;
+  // Returns the whole picture to its background, as the window does before
+  // every full redraw of the board.
+  virtual void Clear() = 0;
   // Writes the picture to the file; on failure returns the reason.
   virtual std::optional<std::string> Write(const std::string& path) = 0;
 };

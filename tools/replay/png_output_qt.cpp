@@ -12,15 +12,12 @@
 
 namespace {
 
-// The main dialog's background with the desktop's default palette.
-const QColor kBackground(0xEF, 0xEF, 0xEF);
-
 class ImagePngOutput : public PngOutput {
  public:
-  ImagePngOutput()
-      : surface_(QSize(dialog_units::kClientWidth, dialog_units::kClientHeight), kBackground) {}
+  ImagePngOutput() : surface_(QSize(dialog_units::kClientWidth, dialog_units::kClientHeight)) {}
 
   DrawContext& Surface() override { return surface_; }
+  void Clear() override { surface_.Clear(); }
 
   // The picture is encoded in memory first, so that a file that cannot be
   // written is reported with the system's reason.

@@ -29,9 +29,11 @@ bool Session::Execute(const Command& command) {
       world_.SpawnCarnivore(dc_);
       break;
     case CommandKind::kPaint:
+      ClearPicture();
       world_.DrawGrid(dc_);
       break;
     case CommandKind::kRedraw:
+      ClearPicture();
       world_.RedrawAll(dc_);
       break;
     case CommandKind::kTick:
@@ -65,6 +67,7 @@ bool Session::RunTick() {
     out_ << "tick " << ticksRun_;
     out_.EndLine();
   }
+  ClearPicture();
   Tick(world_, schedule_, *this);
   if (printReports_) {
     out_ << report_ << "iterations " << iterationText_;
@@ -76,6 +79,12 @@ bool Session::RunTick() {
     }
   }
   return true;
+}
+
+void Session::ClearPicture() {
+  if (picture_ != nullptr) {
+    picture_->Clear();
+  }
 }
 
 void Session::ClearReport() {

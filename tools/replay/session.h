@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "output.h"
+#include "png_output.h"
 #include "script.h"
 #include "tick.h"
 #include "tick_listener.h"
@@ -21,6 +22,9 @@ class Session : public TickHost {
   // Without report blocks only `state` and the drawn shapes are written.
   void OmitReports() { printReports_ = false; }
   void AddListener(TickListener& listener) { listeners_.push_back(&listener); }
+  // The picture is cleared before every full redraw of the board (a tick,
+  // `paint`, `redraw`), as the window clears its own.
+  void ClearBeforeFullRedraws(PngOutput& picture) { picture_ = &picture; }
 
   // Plays the whole script; false when a listener stopped it early.
   bool Run(const Script& script);
@@ -35,12 +39,14 @@ class Session : public TickHost {
  private:
   bool Execute(const Command& command);
   bool RunTick();
+  void ClearPicture();
   void PrintState();
 
   CWorld& world_;
   Schedule& schedule_;
   DrawContext& dc_;
   Output& out_;
+  PngOutput* picture_ = nullptr;
   bool printReports_ = true;
   std::vector<TickListener*> listeners_;
   std::int64_t ticksRun_ = 0;

@@ -1,6 +1,7 @@
 #include "about_dialog.h"
 
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 
 #include "app_icon.h"
@@ -15,10 +16,15 @@ CAboutDialog::CAboutDialog(QWidget* parent)
   setWindowTitle(QStringLiteral("About Pastura"));
   setFixedSize(dialog_units::ToPixelsX(235), dialog_units::ToPixelsY(55));
 
+  // An icon control keeps the template's position but takes its icon's size,
+  // as the dialog manager sizes one: 20 x 20 units would cut a 32-pixel icon.
+  const QPixmap picture = AppIcon().pixmap(32, 32);
   auto* icon = new QLabel(this);
-  icon->setPixmap(AppIcon().pixmap(32, 32));
+  icon->setObjectName(QStringLiteral("IDR_MAINFRAME"));
+  icon->setPixmap(picture);
   icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  icon->setGeometry(DialogRect(11, 17, 20, 20));
+  icon->setGeometry(
+      QRect(DialogRect(11, 17, 20, 20).topLeft(), picture.deviceIndependentSize().toSize()));
 
   auto* name = new QLabel(QStringLiteral(PASTURA_ABOUT_VERSION), this);
   name->setGeometry(DialogRect(40, 10, 119, 8));

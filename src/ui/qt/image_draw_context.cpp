@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace {
+
+constexpr QRgb kWhite = qRgb(255, 255, 255);
 
 // A box's edges in 64 bits, so that widening it by a pen never overflows.
 struct Edges {
@@ -43,10 +46,38 @@ Outline OutlineOf(const Box& box, std::int32_t penWidth) {
   return {edges.Grown(outside), edges.Grown(outside - penWidth)};
 }
 
+// The image's pixel rows, for writing. Taken once per shape: taking them
+// detaches the image from any copy of it handed out before.
+class Pixels {
+ public:
+  explicit Pixels(QImage& image) : bits_(image.bits()), stride_(image.bytesPerLine()) {}
+
+  // Sets every pixel of the area, which lies within the image, to the colour:
+  // the first row pixel by pixel, the rows below copied from it. Every colour
+  // drawn is opaque, so it is stored in the 32-bit pixels as it is.
+  void Fill(const Edges& area, QRgb colour) const {
+    if (area.IsEmpty()) {
+      return;
+    }
+    QRgb* const first = Row(area.top) + area.left;
+    const auto width = static_cast<std::size_t>(area.right - area.left);
+    std::fill_n(first, width, colour);
+    for (std::int64_t y = area.top + 1; y < area.bottom; ++y) {
+      std::memcpy(Row(y) + area.left, first, width * sizeof(QRgb));
+    }
+  }
+
+ private:
+  QRgb* Row(std::int64_t y) const { return reinterpret_cast<QRgb*>(bits_ + y * stride_); }
+
+  uchar* bits_;
+  qsizetype stride_;
+};
+
 // Fills the pixels whose centres lie inside the ellipse inscribed in the box,
 // row by row and only on the visible rows, so that the disc is exactly
 // symmetric and a huge ellipse costs no more than the surface's height.
-void FillEllipse(QPainter& painter, const Edges& box, const Edges& visible, const QColor& colour) {
+void FillEllipse(const Pixels& pixels, const Edges& box, const Edges& visible, QRgb colour) {
   const double centreX = (static_cast<double>(box.left) + static_cast<double>(box.right)) / 2;
   const double centreY = (static_cast<double>(box.top) + static_cast<double>(box.bottom)) / 2;
   const double radiusX = static_cast<double>(box.right - box.left) / 2;
@@ -62,16 +93,15 @@ void FillEllipse(QPainter& painter, const Edges& box, const Edges& visible, cons
                      static_cast<std::int64_t>(std::floor(centreX + halfSpan - 0.5)) + 1, y + 1};
     const Edges shown = span.Within(visible);
     if (!shown.IsEmpty()) {
-      painter.fillRect(shown.ToRect(), colour);
+      pixels.Fill(shown, colour);
     }
   }
 }
 
 }  // namespace
 
-ImageDrawContext::ImageDrawContext(QSize size, const QColor& background)
-    : image_(size, QImage::Format_ARGB32_Premultiplied) {
-  image_.fill(background);
+ImageDrawContext::ImageDrawContext(QSize size) : image_(size, QImage::Format_ARGB32_Premultiplied) {
+  image_.fill(kSurfaceBackground);
 }
 
 ImageDrawContext::~ImageDrawContext() = default;
@@ -79,7 +109,7 @@ ImageDrawContext::~ImageDrawContext() = default;
 void ImageDrawContext::SelectPen(std::int32_t width, PenColour colour) {
   // A pen thinner than a pixel draws one pixel wide, as the device does.
   penWidth_ = std::max(width, std::int32_t{1});
-  penColour_ = QColor(colour.red, colour.green, colour.blue);
+  penColour_ = qRgb(colour.red, colour.green, colour.blue);
 }
 
 void ImageDrawContext::Rectangle(const Box& box) {
@@ -89,13 +119,20 @@ void ImageDrawContext::Rectangle(const Box& box) {
   if (outer.IsEmpty()) {
     return;
   }
-  QPainter& painter = Painter();
-  painter.fillRect(outer.ToRect(), penColour_);
+  const Pixels pixels(image_);
   const Edges inner = outline.inner.Within(surface);
-  if (!inner.IsEmpty()) {
-    painter.fillRect(inner.ToRect(), Qt::white);
+  if (inner.IsEmpty()) {
+    pixels.Fill(outer, penColour_);
+  } else {
+    // Each pixel is written once: the band above, below, left and right of
+    // the interior, then the interior.
+    pixels.Fill({outer.left, outer.top, outer.right, inner.top}, penColour_);
+    pixels.Fill({outer.left, inner.bottom, outer.right, outer.bottom}, penColour_);
+    pixels.Fill({outer.left, inner.top, inner.left, inner.bottom}, penColour_);
+    pixels.Fill({inner.right, inner.top, outer.right, inner.bottom}, penColour_);
+    pixels.Fill(inner, kWhite);
   }
-  changed_ |= outer.ToRect();
+  MarkDrawn(outer.ToRect());
 }
 
 // An ellipse's band is the ellipse inscribed in the outer box, with the one
@@ -107,34 +144,32 @@ void ImageDrawContext::Ellipse(const Box& box) {
   if (visible.IsEmpty()) {
     return;
   }
-  QPainter& painter = Painter();
-  FillEllipse(painter, outline.outer, surface, penColour_);
+  const Pixels pixels(image_);
+  FillEllipse(pixels, outline.outer, surface, penColour_);
   if (!outline.inner.IsEmpty()) {
-    FillEllipse(painter, outline.inner, surface, Qt::white);
+    FillEllipse(pixels, outline.inner, surface, kWhite);
   }
-  changed_ |= visible.ToRect();
+  MarkDrawn(visible.ToRect());
 }
 
-const QImage& ImageDrawContext::Image() {
-  EndPainting();
-  return image_;
+// Only what was drawn on since the last clearing differs from the background.
+void ImageDrawContext::Clear() {
+  if (drawn_.isEmpty()) {
+    return;
+  }
+  Pixels(image_).Fill({drawn_.left(), drawn_.top(), drawn_.right() + 1, drawn_.bottom() + 1},
+                      kSurfaceBackground);
+  changed_ |= drawn_;
+  drawn_ = QRect();
+}
+
+void ImageDrawContext::MarkDrawn(const QRect& area) {
+  changed_ |= area;
+  drawn_ |= area;
 }
 
 QRect ImageDrawContext::TakeChangedRect() {
-  EndPainting();
   const QRect changed = changed_;
   changed_ = QRect();
   return changed;
-}
-
-QPainter& ImageDrawContext::Painter() {
-  if (!painter_) {
-    painter_ = std::make_unique<QPainter>(&image_);
-    painter_->setRenderHint(QPainter::Antialiasing, false);
-  }
-  return *painter_;
-}
-
-void ImageDrawContext::EndPainting() {
-  painter_.reset();
 }

@@ -7,27 +7,34 @@
 // a 1-pixel outline lies on the box's first and last columns and rows, a
 // 5-pixel one reaches 2 pixels out and 2 in, and an 18-pixel one around a
 // 6 x 6 ellipse makes a solid disc 24 pixels across. Pixels nothing has drawn
-// on keep the background colour the surface was made with, the window's own
-// background, so the picture is whole on its own. Coordinates may be any 32-bit values: shapes are
-// clipped to the image before the painter sees them, or skipped when they lie
-// wholly off it.
+// on keep the surface's background, kSurfaceBackground, which is also the
+// main window's background, so the picture is whole on its own. Coordinates may be any
+// 32-bit values: shapes are clipped to the image, or skipped when they lie
+// wholly off it. Every shape is a set of solid runs of pixels, written straight
+// into the image's rows: a tick draws some ten thousand of them.
 //
 // The image collects what changed since it was last asked, so the window can
 // repaint just that part after every drawing.
+//
+// Clear() returns the whole surface to its background. The board's drawing
+// covers only the grid, so whoever shows the surface clears it before every
+// full redraw of the board: otherwise what was drawn beyond the grid (the
+// overhang of a wide outline, an entity off the board) would stay for good.
 #pragma once
 
-#include <QColor>
 #include <QImage>
-#include <QPainter>
 #include <QRect>
 #include <QSize>
-#include <memory>
 
 #include "draw_context.h"
 
+// The colour of the surface where nothing is drawn: the desktop program's
+// window and the player's pictures both show it.
+inline constexpr QRgb kSurfaceBackground = qRgb(0xEF, 0xEF, 0xEF);
+
 class ImageDrawContext : public DrawContext {
  public:
-  ImageDrawContext(QSize size, const QColor& background);
+  explicit ImageDrawContext(QSize size);
   ~ImageDrawContext() override;
   ImageDrawContext(const ImageDrawContext&) = delete;
   ImageDrawContext& operator=(const ImageDrawContext&) = delete;
@@ -36,18 +43,21 @@ class ImageDrawContext : public DrawContext {
   void Rectangle(const Box& box) override;
   void Ellipse(const Box& box) override;
 
+  // Returns the whole surface to its background; the part that was drawn on
+  // since the last clearing has changed.
+  void Clear();
+
   // The picture as drawn so far.
-  const QImage& Image();
+  const QImage& Image() const { return image_; }
   // The part of the image drawn on since the last call; empty if none.
   QRect TakeChangedRect();
 
  private:
-  QPainter& Painter();
-  void EndPainting();
+  void MarkDrawn(const QRect& area);
 
   QImage image_;
   std::int32_t penWidth_ = 1;
-  QColor penColour_{Qt::black};
-  std::unique_ptr<QPainter> painter_;  // open while shapes are being drawn
+  QRgb penColour_ = qRgb(0, 0, 0);
   QRect changed_;
+  QRect drawn_;  // all that was drawn on since the surface was last cleared
 };

@@ -4,12 +4,13 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStringListModel>
 #include <algorithm>
 
 #include "about_dialog.h"
@@ -50,8 +51,12 @@ CSimDialog::CSimDialog(CWorld& world, Schedule& schedule, QWidget* parent)
                           Qt::MSWindowsFixedSizeDialogHint),
       world_(world),
       schedule_(schedule),
-      surface_(QSize(dialog_units::kClientWidth, dialog_units::kClientHeight),
-               palette().color(QPalette::Window)) {
+      surface_(QSize(dialog_units::kClientWidth, dialog_units::kClientHeight)) {
+  // The controls sit on the board's own background, whatever the desktop's
+  // palette.
+  QPalette background = palette();
+  background.setColor(QPalette::Window, QColor(kSurfaceBackground));
+  setPalette(background);
   setWindowTitle(QStringLiteral("Pastura"));
   setWindowIcon(AppIcon());
   setFixedSize(dialog_units::kClientWidth, dialog_units::kClientHeight);
@@ -94,11 +99,14 @@ void CSimDialog::CreateControls() {
   caption->setAlignment(Qt::AlignRight | Qt::AlignTop);
   FitText(caption, DialogRect(380, 223, 31, 12), DialogRect(319, 7, 57, 261).right() + 4);
 
-  report_ = new QListWidget(this);
+  // The report list shows its lines in the order given, unsorted.
+  reportModel_ = new QStringListModel(this);
+  report_ = new QListView(this);
   report_->setObjectName(QStringLiteral("IDC_REPORT"));
   report_->setProperty("controlId", IDC_REPORT);
   report_->setGeometry(DialogRect(319, 7, 57, 261));
-  report_->setSortingEnabled(false);
+  report_->setModel(reportModel_);
+  report_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   report_->setUniformItemSizes(true);
   report_->setFocusPolicy(Qt::StrongFocus);
 
@@ -135,7 +143,10 @@ void CSimDialog::OnCarnivore() {
   ShowDrawing();
 }
 
+// "Paint", "ReDraw" and every tick draw the whole board: each first clears
+// the surface, so nothing drawn beyond the grid outlives them.
 void CSimDialog::OnPaintGrid() {
+  surface_.Clear();
   world_.DrawGrid(surface_);
   ShowDrawing();
 }
@@ -145,6 +156,7 @@ void CSimDialog::OnMove() {
 }
 
 void CSimDialog::OnRedraw() {
+  surface_.Clear();
   world_.RedrawAll(surface_);
   ShowDrawing();
 }
@@ -174,16 +186,18 @@ void CSimDialog::OnShowWindow(bool) {
 }
 
 void CSimDialog::OnTimer(int) {
+  surface_.Clear();
   Tick(world_, schedule_, *this);
+  ShowReport();
   ShowDrawing();
 }
 
 void CSimDialog::ClearReport() {
-  report_->clear();
+  reportLines_.clear();
 }
 
 void CSimDialog::AppendReport(std::string_view text) {
-  report_->addItem(Latin1(text));
+  reportLines_.append(Latin1(text));
 }
 
 void CSimDialog::SetIterationText(std::string_view text) {
@@ -255,6 +269,10 @@ void CSimDialog::contextMenuEvent(QContextMenuEvent* event) {
 
 void CSimDialog::ShowContextMenu(const QPoint& globalPos) {
   contextMenu_->popup(globalPos);
+}
+
+void CSimDialog::ShowReport() {
+  reportModel_->setStringList(reportLines_);
 }
 
 void CSimDialog::ShowDrawing() {

@@ -19,15 +19,17 @@
 
 #include <QBasicTimer>
 #include <QDialog>
+#include <QStringList>
 
 #include "image_draw_context.h"
 #include "tick.h"
 #include "world.h"
 
 class QLabel;
-class QListWidget;
+class QListView;
 class QMenu;
 class QPushButton;
+class QStringListModel;
 
 class CSimDialog : public QDialog, public TickHost {
   Q_OBJECT
@@ -75,13 +77,17 @@ class CSimDialog : public QDialog, public TickHost {
   QPushButton* AddButton(int id, const char* name, const char* text, int x, int y, int width,
                          int height, void (CSimDialog::*handler)());
   void ShowContextMenu(const QPoint& globalPos);
+  // Hands the lines the tick listed to the report list, all in one go.
+  void ShowReport();
   // Repaints the part of the window the last drawings changed.
   void ShowDrawing();
 
   CWorld& world_;
   Schedule& schedule_;
   ImageDrawContext surface_;
-  QListWidget* report_ = nullptr;
+  QListView* report_ = nullptr;
+  QStringListModel* reportModel_ = nullptr;
+  QStringList reportLines_;  // the report of the tick being run
   QLabel* iterations_ = nullptr;
   QMenu* contextMenu_ = nullptr;
   QBasicTimer startupTimer_;
