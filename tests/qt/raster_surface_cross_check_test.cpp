@@ -90,8 +90,7 @@ class RasterSurfaceCrossCheckTest : public QObject {
   void init() {
     random.seed(20261208);
     image = std::make_unique<ImageDrawContext>(
-        QSize(dialog_units::kClientWidth, dialog_units::kClientHeight),
-        QColor::fromRgb(kSurfaceBackground));
+        QSize(dialog_units::kClientWidth, dialog_units::kClientHeight));
     raster = std::make_unique<RasterSurface>(dialog_units::kClientWidth,
                                              dialog_units::kClientHeight, 1.0);
   }

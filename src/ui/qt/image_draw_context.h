@@ -27,10 +27,7 @@
 #include <QSize>
 
 #include "draw_context.h"
-
-// The colour of the surface where nothing is drawn: the desktop program's
-// window and the player's pictures both show it.
-inline constexpr QRgb kSurfaceBackground = qRgb(0xEF, 0xEF, 0xEF);
+#include "raster_surface.h"  // kSurfaceBackground
 
 class ImageDrawContext : public DrawContext {
  public:
