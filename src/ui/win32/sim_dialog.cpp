@@ -101,9 +101,11 @@ INT_PTR CSimDialog::OnCommand(WORD id) {
       theWorld.SpawnCarnivore(boardDc_);
       break;
     case IDC_PAINT:
+      boardDc_.Clear();
       theWorld.DrawGrid(boardDc_);
       break;
     case IDC_REDRAW:
+      boardDc_.Clear();
       theWorld.RedrawAll(boardDc_);
       break;
     case IDC_MOVE:
@@ -131,7 +133,9 @@ INT_PTR CSimDialog::OnShowWindow() {
   return FALSE;
 }
 
+// Every tick draws the whole board again.
 INT_PTR CSimDialog::OnTimer() {
+  boardDc_.Clear();
   Tick(*this);
   ShowDrawing();
   return FALSE;

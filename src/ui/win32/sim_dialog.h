@@ -2,8 +2,10 @@
 // and start or stop the stepping timer; every timer message runs one tick of
 // the world with this dialog as the tick's host, which rewrites the report
 // list and the iterations label. The board is drawn into a retained picture
-// of the client area that the paint handler shows; while minimised the
-// dialog paints its icon instead. The system menu carries the About item.
+// of the client area that the paint handler shows; every full redraw (a tick,
+// ReDraw, Paint) first clears that picture, so that nothing drawn outside the
+// grid stays. While minimised the dialog paints its icon instead. The system menu carries the About
+// item.
 #pragma once
 
 #include <windows.h>
