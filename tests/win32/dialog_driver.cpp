@@ -1,8 +1,10 @@
 // pastura-dialog-driver: starts pastura.exe and works its main dialog from
 // outside as a user would, through window messages: it waits for the start-up
-// tick, presses the buttons, lets the timers run, reads the report list and
-// the iterations label, opens the About box from the system menu and closes
-// it, asks for help, and closes the program.
+// tick, presses the buttons with the keyboard and the mouse, lets the timers
+// run, reads the report list and the iterations label, opens the About box
+// from the system menu and closes it, asks for help, and closes the program
+// with Enter on the report list. Two more runs are closed with Esc and with
+// the close box.
 //
 // Usage: pastura-dialog-driver PASTURA.EXE
 // Prints "FAIL: ..." for every check that fails, then the report list and
@@ -95,6 +97,62 @@ void Click(HWND dialog, int id) {
   SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
 }
 
+// The control of the dialog's thread that has the keyboard focus.
+HWND Focus(HWND dialog) {
+  GUITHREADINFO gui{};
+  gui.cbSize = sizeof gui;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &gui)) {
+    return nullptr;
+  }
+  return gui.hwndFocus;
+}
+
+bool HasFocus(HWND dialog, int id) {
+  return Focus(dialog) == GetDlgItem(dialog, id);
+}
+
+// Posts a key's press and release to the focused control, as the keyboard
+// would; the dialog's own message loop handles them.
+void PressKey(HWND dialog, WPARAM key, UINT scanCode) {
+  HWND target = Focus(dialog);
+  if (target == nullptr) {
+    target = dialog;
+  }
+  const LPARAM down = 1 | static_cast<LPARAM>(scanCode) << 16;
+  PostMessageA(target, WM_KEYDOWN, key, down);
+  PostMessageA(target, WM_KEYUP, key, down | 0xC0000000);
+}
+
+void PressEnter(HWND dialog) {
+  PressKey(dialog, VK_RETURN, 0x1C);
+}
+
+void PressEsc(HWND dialog) {
+  PressKey(dialog, VK_ESCAPE, 0x01);
+}
+
+// Tab moves the focus to the next control; the move also shows that the
+// keys posted before it have been handled.
+bool PressTab(HWND dialog) {
+  HWND before = Focus(dialog);
+  PressKey(dialog, VK_TAB, 0x0F);
+  return WaitFor(
+      [&] {
+        HWND now = Focus(dialog);
+        return now != before && IsChild(dialog, now);
+      },
+      3000);
+}
+
+bool TabTo(HWND dialog, int id) {
+  for (int i = 0; i < 16 && !HasFocus(dialog, id); ++i) {
+    if (!PressTab(dialog)) {
+      return false;
+    }
+  }
+  return HasFocus(dialog, id);
+}
+
 COLORREF ClientPixel(HWND dialog, int x, int y) {
   POINT point{x, y};
   ClientToScreen(dialog, &point);
@@ -140,6 +198,19 @@ void CheckStartupTick(HWND dialog) {
   Sleep(200);
   Check(ClientPixel(dialog, 0, 0) == RGB(0, 0, 0), "the grid's corner is not black");
   Check(ClientPixel(dialog, 30, 30) == RGB(255, 255, 255), "a cell's inside is not white");
+}
+
+// Enter on a focused push button presses it: the start-up focus is on Plant,
+// and two Tabs take it to Carnivore. The Tab after each Enter shows that the
+// dialog handled the Enter and is still open.
+void PressPlantAndCarnivoreWithTheKeyboard(HWND dialog) {
+  Check(HasFocus(dialog, IDC_PLANT), "the start-up focus is not on Plant");
+  PressEnter(dialog);
+  Check(PressTab(dialog), "Enter on Plant closes the dialog");
+  Check(HasFocus(dialog, IDC_HERBIVORE), "Tab from Plant does not reach Herbivore");
+  Check(TabTo(dialog, IDC_CARNIVORE), "Tab does not reach Carnivore");
+  PressEnter(dialog);
+  Check(PressTab(dialog), "Enter on Carnivore closes the dialog");
 }
 
 // Move twice then Stop once leaves the world standing still; Start steps as
@@ -208,6 +279,56 @@ void CheckHelp(HWND dialog, DWORD processId) {
   }
 }
 
+struct Program {
+  PROCESS_INFORMATION process{};
+  HWND dialog = nullptr;
+};
+
+bool Start(const char* path, Program& program) {
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  std::string command = std::string("\"") + path + "\"";
+  if (!CreateProcessA(path, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &program.process)) {
+    std::fprintf(stderr, "pastura-dialog-driver: cannot start '%s' (error %lu)\n", path,
+                 GetLastError());
+    return false;
+  }
+  WaitForInputIdle(program.process.hProcess, 10000);
+  const DWORD id = program.process.dwProcessId;
+  WaitFor([&] { return (program.dialog = FindDialog(id, "Pastura")) != nullptr; }, 10000);
+  Check(program.dialog != nullptr, "no dialog \"Pastura\" within 10 s");
+  return true;
+}
+
+// The program ends with exit code 0 soon after `how` closed its dialog.
+void CheckEnds(Program& program, const std::string& how) {
+  DWORD exitCode = 1;
+  Check(WaitForSingleObject(program.process.hProcess, 5000) == WAIT_OBJECT_0,
+        "the program does not end after " + how);
+  GetExitCodeProcess(program.process.hProcess, &exitCode);
+  Check(exitCode == 0, "the program's exit code after " + how + " is " + std::to_string(exitCode));
+  if (exitCode == STILL_ACTIVE) {
+    TerminateProcess(program.process.hProcess, 1);
+  }
+  CloseHandle(program.process.hThread);
+  CloseHandle(program.process.hProcess);
+}
+
+// A fresh run of the program, closed at once by `close`.
+bool CheckClosedBy(const char* path, const std::string& how,
+                   const std::function<void(HWND)>& close) {
+  Program program;
+  if (!Start(path, program)) {
+    return false;
+  }
+  if (program.dialog != nullptr) {
+    close(program.dialog);
+  }
+  CheckEnds(program, how);
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -215,28 +336,19 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: pastura-dialog-driver PASTURA.EXE\n");
     return 2;
   }
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  std::string command = std::string("\"") + argv[1] + "\"";
-  if (!CreateProcessA(argv[1], command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &process)) {
-    std::fprintf(stderr, "pastura-dialog-driver: cannot start '%s' (error %lu)\n", argv[1],
-                 GetLastError());
+  Program program;
+  if (!Start(argv[1], program)) {
     return 1;
   }
-  WaitForInputIdle(process.hProcess, 10000);
-  HWND dialog = nullptr;
-  WaitFor([&] { return (dialog = FindDialog(process.dwProcessId, "Pastura")) != nullptr; }, 10000);
-  Check(dialog != nullptr, "no dialog \"Pastura\" within 10 s");
-
-  if (dialog != nullptr) {
+  if (HWND dialog = program.dialog) {
     CheckControls(dialog);
     CheckStartupTick(dialog);
 
     // The session compared with pastura-replay: after the start-up tick,
-    // three plants, two herbivores and a carnivore, then some steps.
-    for (int id : {IDC_PLANT, IDC_PLANT, IDC_PLANT, IDC_HERBIVORE, IDC_HERBIVORE, IDC_CARNIVORE}) {
+    // a plant and a carnivore from the keyboard, two plants and two
+    // herbivores from the mouse, then some steps.
+    PressPlantAndCarnivoreWithTheKeyboard(dialog);
+    for (int id : {IDC_PLANT, IDC_PLANT, IDC_HERBIVORE, IDC_HERBIVORE}) {
       Click(dialog, id);
     }
     Check(ReportCount(dialog) == 3, "a spawn changed the report list before the next tick");
@@ -244,25 +356,24 @@ int main(int argc, char** argv) {
     const std::vector<std::string> report = ReportLines(dialog);
     const int iterations = Iterations(dialog);
 
-    CheckSystemMenu(dialog, process.dwProcessId);
-    CheckHelp(dialog, process.dwProcessId);
+    CheckSystemMenu(dialog, program.process.dwProcessId);
+    CheckHelp(dialog, program.process.dwProcessId);
 
-    PostMessageA(dialog, WM_CLOSE, 0, 0);
+    // Enter where no push button has the focus closes the dialog.
+    Check(TabTo(dialog, IDC_REPORT), "Tab does not reach the report list");
+    PressEnter(dialog);
     std::printf("session ticks %d\n", iterations);
     for (const std::string& line : report) {
       std::printf("%s\n", line.c_str());
     }
     std::printf("iterations %d\n", iterations);
   }
+  CheckEnds(program, "Enter on the report list");
 
-  DWORD exitCode = 1;
-  Check(WaitForSingleObject(process.hProcess, 5000) == WAIT_OBJECT_0, "the program does not end");
-  GetExitCodeProcess(process.hProcess, &exitCode);
-  Check(exitCode == 0, "the program's exit code is " + std::to_string(exitCode));
-  if (exitCode == STILL_ACTIVE) {
-    TerminateProcess(process.hProcess, 1);
+  if (!CheckClosedBy(argv[1], "Esc", PressEsc) ||
+      !CheckClosedBy(argv[1], "the close box",
+                     [](HWND dialog) { PostMessageA(dialog, WM_CLOSE, 0, 0); })) {
+    return 1;
   }
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
   return failures == 0 ? 0 : 1;
 }

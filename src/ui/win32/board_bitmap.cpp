@@ -1,5 +1,7 @@
 #include "board_bitmap.h"
 
+#include "board_background.h"
+
 BoardBitmap::BoardBitmap() : memoryDc_(CreateCompatibleDC(nullptr)) {}
 
 BoardBitmap::~BoardBitmap() {
@@ -21,7 +23,7 @@ void BoardBitmap::Resize(SIZE size) {
   HDC fresh = CreateCompatibleDC(memoryDc_);
   HGDIOBJ freshOriginal = SelectObject(fresh, bitmap);
   const RECT all{0, 0, size.cx, size.cy};
-  FillRect(fresh, &all, GetSysColorBrush(COLOR_BTNFACE));
+  FillRect(fresh, &all, BoardBackground());
   BitBlt(fresh, 0, 0, size_.cx, size_.cy, memoryDc_, 0, 0, SRCCOPY);
   SelectObject(fresh, freshOriginal);
   DeleteDC(fresh);

@@ -46,6 +46,7 @@ INT_PTR CALLBACK CSimDialog::DialogProc(HWND window, UINT message, WPARAM wParam
     case WM_PAINT:         return self->OnPaint();
     case WM_QUERYDRAGICON: return self->OnQueryDragIcon();
     case WM_SIZE:          return self->OnSize();
+    case DM_GETDEFID:      return self->OnGetDefaultId();
     default:               return FALSE;
   }
   // clang-format on
@@ -101,9 +102,11 @@ INT_PTR CSimDialog::OnCommand(WORD id) {
       theWorld.SpawnCarnivore(boardDc_);
       break;
     case IDC_PAINT:
+      boardDc_.Clear();
       theWorld.DrawGrid(boardDc_);
       break;
     case IDC_REDRAW:
+      boardDc_.Clear();
       theWorld.RedrawAll(boardDc_);
       break;
     case IDC_MOVE:
@@ -126,12 +129,30 @@ INT_PTR CSimDialog::OnCommand(WORD id) {
   return TRUE;
 }
 
+// The dialog has no default button of its own: Enter presses the push button
+// that has the focus, and elsewhere (the report list) it finds none and
+// closes the dialog as OK. The dialog manager does not mark the button that
+// has the focus at start-up as the default, so the answer comes from the
+// focus itself.
+INT_PTR CSimDialog::OnGetDefaultId() {
+  HWND focus = GetFocus();
+  LRESULT defaultId = 0;
+  if (focus != nullptr && IsChild(window_, focus) &&
+      (SendMessageA(focus, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON))) {
+    defaultId = MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
+  }
+  SetWindowLongPtrA(window_, DWLP_MSGRESULT, defaultId);
+  return TRUE;
+}
+
 INT_PTR CSimDialog::OnShowWindow() {
   SetTimer(window_, TIMER_STARTUP, kStartupPeriodMs, nullptr);
   return FALSE;
 }
 
+// Every tick draws the whole board again.
 INT_PTR CSimDialog::OnTimer() {
+  boardDc_.Clear();
   Tick(*this);
   ShowDrawing();
   return FALSE;

@@ -1,9 +1,12 @@
 // CSimDialog: the main dialog (template 102). Its buttons add entities, draw
-// and start or stop the stepping timer; every timer message runs one tick of
-// the world with this dialog as the tick's host, which rewrites the report
-// list and the iterations label. The board is drawn into a retained picture
-// of the client area that the paint handler shows; while minimised the
-// dialog paints its icon instead. The system menu carries the About item.
+// and start or stop the stepping timer; Enter presses the focused button, and
+// closes the dialog where no button has the focus, as Esc does. Every timer
+// message runs one tick of the world with this dialog as the tick's host,
+// which rewrites the report list and the iterations label. The board is
+// drawn into a retained picture of the client area that the paint handler
+// shows; every full redraw (a tick, ReDraw, Paint) first clears that picture,
+// so that nothing drawn outside the grid stays. While minimised the dialog
+// paints its icon instead. The system menu carries the About item.
 #pragma once
 
 #include <windows.h>
@@ -41,6 +44,7 @@ class CSimDialog : public TickHost {
   INT_PTR OnQueryDragIcon();
   INT_PTR OnHelp();
   INT_PTR OnSize();
+  INT_PTR OnGetDefaultId();
 
   void AddAboutItemToSystemMenu();
   void GrowToFitBoard();

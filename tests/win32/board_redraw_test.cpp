@@ -1,0 +1,109 @@
+// Runs the main dialog in this process, on a thread of its own as the
+// program would, and checks that each full redraw of the board (a tick,
+// ReDraw, Paint) leaves nothing on screen that was drawn outside the grid
+// before it: neither the part of an animal's outline that reaches past the
+// last column nor an animal standing off the board. The world is changed only
+// while the dialog waits for messages, between messages sent to it.
+// Prints "FAIL: ..." for each difference; exit code 0 when there is none.
+
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <thread>
+
+#include "check.h"
+#include "program.h"
+#include "resource.h"
+#include "sim_app.h"
+#include "timers.h"
+
+namespace {
+
+// Right of the last column, left of the report list: the outline of an
+// animal on cell (21, 11) reaches columns 420 and 421; an animal on cell
+// (23, 11) stands off the board, on columns 438 to 461.
+constexpr POINT kPastLastColumn{421, 210};
+constexpr POINT kOffBoard{450, 210};
+constexpr LONG kOffBoardRight = 462;
+
+HWND WaitForDialog() {
+  for (int i = 0; i < 500; ++i) {
+    HWND dialog = FindWindowA("#32770", "Pastura");
+    if (dialog != nullptr && IsWindowVisible(dialog)) {
+      return dialog;
+    }
+    Sleep(20);
+  }
+  return nullptr;
+}
+
+bool WaitForStartupTick(HWND dialog) {
+  for (int i = 0; i < 500; ++i) {
+    if (SendDlgItemMessageA(dialog, IDC_REPORT, LB_GETCOUNT, 0, 0) > 0) {
+      return true;
+    }
+    Sleep(20);
+  }
+  return false;
+}
+
+COLORREF Shown(HWND dialog, POINT at) {
+  UpdateWindow(dialog);
+  HDC dc = GetDC(dialog);
+  const COLORREF colour = GetPixel(dc, at.x, at.y);
+  ReleaseDC(dialog, dc);
+  return colour;
+}
+
+struct Redraw {
+  const char* name;
+  UINT message;
+  WPARAM wParam;
+};
+
+void CheckRedrawWipes(HWND dialog, const Redraw& redraw) {
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  theWorld.AddHerbivore(21, 11, 0);
+  theWorld.AddHerbivore(23, 11, 0);
+  SendMessageA(dialog, WM_COMMAND, IDC_REDRAW, 0);
+  Check(Shown(dialog, kPastLastColumn) != face,
+        std::string("before ") + redraw.name + ": no outline right of the last column");
+  Check(Shown(dialog, kOffBoard) != face,
+        std::string("before ") + redraw.name + ": the animal off the board is not shown");
+
+  theWorld.RemoveHerbivore(1);
+  theWorld.RemoveHerbivore(0);
+  SendMessageA(dialog, redraw.message, redraw.wParam, 0);
+  Check(Shown(dialog, kPastLastColumn) == face,
+        std::string(redraw.name) + " leaves the outline right of the last column");
+  Check(Shown(dialog, kOffBoard) == face,
+        std::string(redraw.name) + " leaves the animal that stood off the board");
+}
+
+}  // namespace
+
+int main() {
+  std::thread ui([] {
+    CSimApp app(GetModuleHandleA(nullptr));
+    app.InitInstance();
+  });
+  HWND dialog = WaitForDialog();
+  Check(dialog != nullptr, "no dialog \"Pastura\" within 10 s");
+  if (dialog != nullptr) {
+    Check(WaitForStartupTick(dialog), "no start-up tick within 10 s");
+    RECT list;
+    GetWindowRect(GetDlgItem(dialog, IDC_REPORT), &list);
+    POINT listCorner{list.left, list.top};
+    ScreenToClient(dialog, &listCorner);
+    Check(listCorner.x >= kOffBoardRight, "the report list covers the columns checked");
+    for (const Redraw& redraw :
+         {Redraw{"a tick", WM_TIMER, TIMER_STEP}, Redraw{"ReDraw", WM_COMMAND, IDC_REDRAW},
+          Redraw{"Paint", WM_COMMAND, IDC_PAINT}}) {
+      CheckRedrawWipes(dialog, redraw);
+    }
+    PostMessageA(dialog, WM_CLOSE, 0, 0);
+  }
+  ui.join();
+  return failures == 0 ? 0 : 1;
+}
