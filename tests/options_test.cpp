@@ -62,6 +62,11 @@ TEST(OptionsTest, RejectsBadSeeds) {
   EXPECT_EQ(std::get<Options>(Parse({"--seed", "0"})).seed, 0u);
 }
 
+TEST(OptionsTest, SeedTakesLeadingZerosAsScriptNumbersDo) {
+  EXPECT_EQ(std::get<Options>(Parse({"--seed", "00000000001"})).seed, 1u);
+  EXPECT_EQ(std::get<Options>(Parse({"--seed", "0000000000004294967295"})).seed, 4294967295u);
+}
+
 TEST(OptionsTest, RejectsUnknownOptionsMissingValuesAndSecondScripts) {
   EXPECT_EQ(ErrorOf({"--fast"}), "unknown option '--fast'");
   EXPECT_EQ(ErrorOf({"--frames"}), "option '--frames' needs a folder");

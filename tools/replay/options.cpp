@@ -2,6 +2,8 @@
 
 #include <limits>
 
+#include "decimal.h"
+
 namespace {
 
 constexpr std::string_view kUsage =
@@ -36,20 +38,11 @@ constexpr std::string_view kHelp =
     "  state                            print the tables and the schedule\n";
 
 std::optional<std::uint32_t> ParseSeed(std::string_view text) {
-  if (text.empty() || text.size() > 10) {
-    return std::nullopt;
+  const auto parsed = ParseDecimal(text, 0, std::numeric_limits<std::uint32_t>::max());
+  if (const auto* value = std::get_if<std::int64_t>(&parsed)) {
+    return static_cast<std::uint32_t>(*value);
   }
-  std::uint64_t value = 0;
-  for (const char c : text) {
-    if (c < '0' || c > '9') {
-      return std::nullopt;
-    }
-    value = value * 10 + static_cast<std::uint64_t>(c - '0');
-  }
-  if (value > std::numeric_limits<std::uint32_t>::max()) {
-    return std::nullopt;
-  }
-  return static_cast<std::uint32_t>(value);
+  return std::nullopt;
 }
 
 class ArgumentParser {
