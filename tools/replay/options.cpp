@@ -7,8 +7,8 @@
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: pastura-replay [--draw] [--png FILE] [--frames DIR] [--counts FILE] [--seed N] "
-    "[-e SCRIPT | SCRIPTFILE | -]";
+    "usage: pastura-replay [--draw] [--png FILE] [--frames DIR [--overwrite]] [--counts FILE] "
+    "[--seed N] [-e SCRIPT | SCRIPTFILE | -]";
 
 constexpr std::string_view kHelp =
     "Plays a session of the Pastura ecosystem without a window.\n"
@@ -21,9 +21,10 @@ constexpr std::string_view kHelp =
     "                 (662 x 447 pixels, the board at its top-left) to FILE as PNG\n"
     "  --frames DIR   after every tick, write the picture to DIR/frame-000001.png,\n"
     "                 DIR/frame-000002.png, ... (DIR is created if need be)\n"
+    "  --overwrite    let --frames replace the frames a former run left in DIR\n"
     "  --counts FILE  write the live plants, herbivores and carnivores after every\n"
     "                 tick to FILE as CSV; '-' writes them to standard output in\n"
-    "                 place of the report blocks\n"
+    "                 place of the report blocks (not with --draw or 'state')\n"
     "  --seed N       start the spawn generator at N (0..4294967295; default 1,\n"
     "                 the desktop program's own sequence)\n"
     "  --help         show this help and exit\n"
@@ -36,6 +37,9 @@ constexpr std::string_view kHelp =
     "  place plant X Y                  place a plant at cell (X, Y)\n"
     "  place herbivore|carnivore X Y H  place an animal at (X, Y) heading H\n"
     "  state                            print the tables and the schedule\n";
+
+constexpr std::string_view kCountsBesideShapes =
+    "'--counts -' cannot go with --draw or 'state': the CSV would be mixed with other lines";
 
 std::optional<std::uint32_t> ParseSeed(std::string_view text) {
   const auto parsed = ParseDecimal(text, 0, std::numeric_limits<std::uint32_t>::max());
@@ -62,6 +66,9 @@ class ArgumentParser {
         return *error;
       }
     }
+    if (options_.draw && options_.countsFile == "-") {
+      return UsageError{std::string(kCountsBesideShapes)};
+    }
     return options_;
   }
 
@@ -69,6 +76,10 @@ class ArgumentParser {
   std::optional<UsageError> ParseOne(std::string_view arg) {
     if (arg == "--draw") {
       options_.draw = true;
+      return std::nullopt;
+    }
+    if (arg == "--overwrite") {
+      options_.overwrite = true;
       return std::nullopt;
     }
     if (arg == "--png") {
@@ -139,6 +150,9 @@ std::string_view UsageLine() {
 }
 std::string_view HelpText() {
   return kHelp;
+}
+std::string_view CountsBesideShapesError() {
+  return kCountsBesideShapes;
 }
 std::string_view VersionLine() {
   return "pastura-replay 1.0.0.1";
