@@ -62,6 +62,14 @@ TEST(XpmParse, RejectsMalformedTextWithItsLine) {
             "line 3: expected 1 colours and 2 rows");
 }
 
+TEST(XpmParse, RejectsHeaderNumbersNoImageCanHave) {
+  EXPECT_EQ(ErrorOf("\"1 1 2147483647 1\"\n\"a c #000000\"\n\"a\""),
+            "line 1: bad values line '1 1 2147483647 1'");
+  EXPECT_EQ(ErrorOf("\"1 2147483647 1 1\"\n\"a c #000000\"\n\"a\""),
+            "line 1: bad values line '1 2147483647 1 1'");
+  EXPECT_EQ(ErrorOf("\"1 1 9999999999 1\""), "line 1: bad values line '1 1 9999999999 1'");
+}
+
 TEST(XpmParse, RejectsMoreThanSixteenColours) {
   std::string text = "\"1 1 17 1\"\n";
   const std::string keys = "abcdefghijklmnopq";

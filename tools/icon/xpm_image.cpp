@@ -8,6 +8,8 @@
 namespace {
 
 constexpr std::int32_t kMaxSide = 256;
+// Every key is one or two printable characters, so no image can list more.
+constexpr std::int32_t kMaxColourLines = 95 * 95;
 
 struct QuotedLine {
   std::string text;
@@ -65,7 +67,7 @@ std::variant<XpmImage, XpmError> ParseXpm(std::string_view text) {
   std::istringstream values(lines[0].text);
   if (!(values >> image.width >> image.height >> colours >> keyLength) || image.width < 1 ||
       image.height < 1 || image.width > kMaxSide || image.height > kMaxSide || colours < 1 ||
-      keyLength < 1 || keyLength > 2) {
+      colours > kMaxColourLines || keyLength < 1 || keyLength > 2) {
     return ErrorAt(lines[0], "bad values line '" + lines[0].text + "'");
   }
   if (lines.size() != 1 + static_cast<std::size_t>(colours + image.height)) {
