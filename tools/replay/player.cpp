@@ -43,8 +43,9 @@ std::string Quoted(const std::string& path) {
 // as they exist.
 fs::path Resolved(const std::string& path) {
   std::error_code error;
-  fs::path resolved = fs::weakly_canonical(path, error);
-  return error ? fs::absolute(path, error).lexically_normal() : resolved;
+  const fs::path absolute = fs::absolute(path, error).lexically_normal();
+  fs::path resolved = fs::weakly_canonical(absolute, error);
+  return error ? absolute : resolved;
 }
 
 // Stops the session at a stop signal and at the first text output that
