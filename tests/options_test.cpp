@@ -75,3 +75,15 @@ TEST(OptionsTest, RejectsUnknownOptionsMissingValuesAndSecondScripts) {
   EXPECT_EQ(ErrorOf({"-e", "tick", "session.txt"}), "more than one script given");
   EXPECT_EQ(ErrorOf({"a.txt", "-e", "tick"}), "more than one script given");
 }
+
+TEST(OptionsTest, RefusesCountsOnStandardOutputBesideTheShapes) {
+  EXPECT_EQ(
+      ErrorOf({"--counts", "-", "--draw"}),
+      "'--counts -' cannot go with --draw or 'state': the CSV would be mixed with other lines");
+  EXPECT_EQ(ErrorOf({"--draw", "--counts", "c.csv"}), "(accepted)");
+}
+
+TEST(OptionsTest, OverwriteIsAFlag) {
+  EXPECT_TRUE(std::get<Options>(Parse({"--frames", "f", "--overwrite"})).overwrite);
+  EXPECT_FALSE(std::get<Options>(Parse({"--frames", "f"})).overwrite);
+}
