@@ -115,7 +115,7 @@ for signal in TERM INT; do
   wait "$pid"
   code=$?
   number=$(kill -l "$signal")
-  expect "stopped_by_$signal" $((128 + number)) "stopped by signal $number; no output file was written"
+  expect "stopped_by_$signal" $((128 + number)) "stopped by signal $number; no partial file was kept"
   [[ "$(cat counts.csv)" == old ]] || fail "stopped_by_$signal" "the counts file changed"
   no_leftovers "stopped_by_$signal" .
 done

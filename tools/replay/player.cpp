@@ -138,7 +138,7 @@ class Player {
   // A run stopped by a signal says so and ends with 128 + its number.
   std::optional<int> Stopped() {
     if (const int signal = StopSignal()) {
-      Complain("stopped by signal " + std::to_string(signal) + "; no output file was written");
+      Complain("stopped by signal " + std::to_string(signal) + "; no partial file was kept");
       return kSignalBase + signal;
     }
     return std::nullopt;
