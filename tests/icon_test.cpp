@@ -62,6 +62,22 @@ TEST(XpmParse, RejectsMalformedTextWithItsLine) {
             "line 3: expected 1 colours and 2 rows");
 }
 
+TEST(XpmParse, RejectsHeaderNumbersNoImageCanHave) {
+  EXPECT_EQ(ErrorOf("\"1 1 2147483647 1\"\n\"a c #000000\"\n\"a\""),
+            "line 1: bad values line '1 1 2147483647 1'");
+  EXPECT_EQ(ErrorOf("\"1 2147483647 1 1\"\n\"a c #000000\"\n\"a\""),
+            "line 1: bad values line '1 2147483647 1 1'");
+  EXPECT_EQ(ErrorOf("\"1 1 9999999999 1\""), "line 1: bad values line '1 1 9999999999 1'");
+}
+
+TEST(XpmParse, ShowsTheFilesTextInOneLine) {
+  EXPECT_EQ(ErrorOf("\"1\n1 x 1\""), "line 1: bad values line '1\\x0a1 x 1'");
+  EXPECT_EQ(ErrorOf("\"1 1 1 1\"\n\"a c \xff\"\n\"a\""),
+            "line 2: colour '\\xff' is not #RRGGBB or None");
+  EXPECT_EQ(ErrorOf("\"" + std::string(100, '7') + "\""),
+            "line 1: bad values line '" + std::string(60, '7') + "...'");
+}
+
 TEST(XpmParse, RejectsMoreThanSixteenColours) {
   std::string text = "\"1 1 17 1\"\n";
   const std::string keys = "abcdefghijklmnopq";

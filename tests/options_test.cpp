@@ -62,6 +62,11 @@ TEST(OptionsTest, RejectsBadSeeds) {
   EXPECT_EQ(std::get<Options>(Parse({"--seed", "0"})).seed, 0u);
 }
 
+TEST(OptionsTest, SeedTakesLeadingZerosAsScriptNumbersDo) {
+  EXPECT_EQ(std::get<Options>(Parse({"--seed", "00000000001"})).seed, 1u);
+  EXPECT_EQ(std::get<Options>(Parse({"--seed", "0000000000004294967295"})).seed, 4294967295u);
+}
+
 TEST(OptionsTest, RejectsUnknownOptionsMissingValuesAndSecondScripts) {
   EXPECT_EQ(ErrorOf({"--fast"}), "unknown option '--fast'");
   EXPECT_EQ(ErrorOf({"--frames"}), "option '--frames' needs a folder");
@@ -69,4 +74,16 @@ TEST(OptionsTest, RejectsUnknownOptionsMissingValuesAndSecondScripts) {
   EXPECT_EQ(ErrorOf({"--seed"}), "option '--seed' needs a number");
   EXPECT_EQ(ErrorOf({"-e", "tick", "session.txt"}), "more than one script given");
   EXPECT_EQ(ErrorOf({"a.txt", "-e", "tick"}), "more than one script given");
+}
+
+TEST(OptionsTest, RefusesCountsOnStandardOutputBesideTheShapes) {
+  EXPECT_EQ(
+      ErrorOf({"--counts", "-", "--draw"}),
+      "'--counts -' cannot go with --draw or 'state': the CSV would be mixed with other lines");
+  EXPECT_EQ(ErrorOf({"--draw", "--counts", "c.csv"}), "(accepted)");
+}
+
+TEST(OptionsTest, OverwriteIsAFlag) {
+  EXPECT_TRUE(std::get<Options>(Parse({"--frames", "f", "--overwrite"})).overwrite);
+  EXPECT_FALSE(std::get<Options>(Parse({"--frames", "f"})).overwrite);
 }

@@ -92,3 +92,23 @@ TEST(ScriptTest, QuotesUnprintableBytesSafely) {
   EXPECT_EQ(Failed("pl\0ant"s).message, "unknown command 'pl\\x00ant'");
   EXPECT_EQ(Failed("\xff\xfe").message, "unknown command '\\xff\\xfe'");
 }
+
+TEST(ScriptTest, SkipsAByteOrderMarkAtTheStartOnly) {
+  const Script script = Parsed("\xEF\xBB\xBFplant tick");
+  ASSERT_EQ(script.size(), 2u);
+  EXPECT_EQ(script[0].kind, CommandKind::kSpawnPlant);
+  EXPECT_EQ(Failed("plant \xEF\xBB\xBFtick").message, "unknown command '\\xef\\xbb\\xbftick'");
+}
+
+TEST(ScriptTest, CountsLinesEndedByLineFeedsCarriageReturnsOrBoth) {
+  EXPECT_EQ(Failed("plant\rtick\rjump").line, 3);
+  EXPECT_EQ(Failed("plant\r\ntick\r\njump").line, 3);
+  EXPECT_EQ(Failed("plant\n\rjump").line, 3);
+  EXPECT_EQ(Failed("# comment ends here\rjump").line, 2);
+  EXPECT_EQ(Parsed("# a comment\rtick").size(), 1u);
+}
+
+TEST(ScriptTest, NumbersTakeAnyNumberOfLeadingZeros) {
+  EXPECT_EQ(Parsed("tick 00000000000000000000000000001")[0].ticks, 1);
+  EXPECT_EQ(Parsed("place plant -0002 0")[0].x, -2);
+}

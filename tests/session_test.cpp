@@ -55,3 +55,29 @@ TEST_F(SessionTest, DrawPrintsShapesAsTheyAreDrawnBeforeTheReport) {
   EXPECT_NE(tick.find("ellipse 27 147 33 153 pen 18 206 255 206\nplants\n0: 22\n"),
             std::string::npos);
 }
+
+namespace {
+
+// Lets the session go on for a given number of commands.
+class CommandBudget : public TickListener {
+ public:
+  explicit CommandBudget(int commands) : left_(commands) {}
+  bool AfterTick(std::int64_t, const CWorld&) override { return true; }
+  bool MayContinue() const override { return --left_ > 0; }
+
+ private:
+  mutable int left_;
+};
+
+}  // namespace
+
+TEST_F(SessionTest, AListenerThatSaysStopEndsTheRunAfterTheCurrentCommand) {
+  auto script = ParseScript("plant plant state tick");
+  Output out;
+  Session session(world, schedule, nothing, out);
+  CommandBudget budget(2);
+  session.AddListener(budget);
+  EXPECT_FALSE(session.Run(std::get<Script>(script)));
+  EXPECT_EQ(world.plantCount, 2);
+  EXPECT_EQ(out.text(), "");
+}

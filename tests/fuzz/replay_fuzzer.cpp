@@ -1,26 +1,44 @@
-// Fuzz target for the session player: any bytes are taken as a script and go
+// Fuzz target for the session player. Any bytes are taken as a script and go
 // the player's whole way. A bad script must be refused with a one-line message
 // naming a line of the script; a good one is played on a fresh world with
 // every shape written out, and must leave the tables within their bounds.
+//
+// An input whose first line starts with "#!" gives the rest of that line as
+// the player's command line, and the rest of the input as its script (-e):
+// then the option parser, the output files and the whole run are fuzzed, with
+// every path the input names put inside a scratch folder.
+
+#include <unistd.h>
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "output.h"
+#include "player.h"
 #include "script.h"
 #include "session.h"
 #include "text_draw_context.h"
 #include "tick.h"
 #include "world.h"
 
+namespace fs = std::filesystem;
+
 namespace {
 
-// Every input may ask for this many ticks in all, so that one run stays short.
-constexpr std::int64_t kMaxTicksPerInput = 2000;
+// Every input may ask for this many passes over the whole board in all (a
+// tick, a paint and a redraw each make one), so that the slowest one, every
+// table full with every shape and the counts written, stays well under a
+// third of libFuzzer's time limit under the sanitizers on a busy machine.
+constexpr std::int64_t kMaxBoardPassesPerInput = 150;
+
+constexpr std::string_view kCommandLineMark = "#!";
 
 void Require(bool condition, const char* what) {
   if (!condition) {
@@ -29,20 +47,25 @@ void Require(bool condition, const char* what) {
   }
 }
 
-std::int64_t TotalTicks(const Script& script) {
-  std::int64_t ticks = 0;
+std::int64_t BoardPasses(const Script& script) {
+  std::int64_t passes = 0;
   for (const Command& command : script) {
     if (command.kind == CommandKind::kTick) {
-      ticks += command.ticks;
+      passes += command.ticks;
+    } else if (command.kind == CommandKind::kPaint || command.kind == CommandKind::kRedraw) {
+      passes += 1;
     }
   }
-  return ticks;
+  return passes;
 }
 
+// Lines end at '\n', "\r\n" or a lone '\r'.
 std::int64_t LineCount(std::string_view text) {
   std::int64_t lines = 1;
-  for (const char c : text) {
-    lines += c == '\n' ? 1 : 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const bool lineFeed = text[i] == '\n';
+    const bool loneReturn = text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n');
+    lines += lineFeed || loneReturn ? 1 : 0;
   }
   return lines;
 }
@@ -67,26 +90,101 @@ void CheckTables(const CWorld& world) {
   }
 }
 
-// The shapes go to the null device: kept in memory they would outgrow the
-// fuzzer's limits on long sessions, and writing them is part of the way.
+// The shapes and the player's streams go to the null device: kept in memory
+// they would outgrow the fuzzer's limits on long sessions, and writing them is
+// part of the way.
 std::FILE* Sink() {
   static std::FILE* const sink = std::fopen("/dev/null", "wb");
   Require(sink != nullptr, "/dev/null opens");
   return sink;
 }
 
+const fs::path& Scratch() {
+  static const fs::path scratch =
+      fs::temp_directory_path() / ("pastura-replay-fuzz-" + std::to_string(getpid()));
+  return scratch;
+}
+
+// A path the input names, as one name inside the scratch folder.
+std::string InScratch(std::string word) {
+  for (char& c : word) {
+    if (c == '/' || c == '\\') {
+      c = '_';
+    }
+  }
+  if (word.empty() || word == "." || word == "..") {
+    word = "_";
+  }
+  return (Scratch() / word).string();
+}
+
+bool TakesPath(std::string_view option) {
+  return option == "--png" || option == "--frames" || option == "--counts";
+}
+
+// The command line's words; file names, and the values of the options that
+// take a path, go inside the scratch folder ("-" stays standard output).
+std::vector<std::string> Arguments(std::string_view line) {
+  std::vector<std::string> words{"pastura-replay"};
+  std::size_t at = 0;
+  while (at < line.size()) {
+    const std::size_t end = std::min(line.find(' ', at), line.size());
+    if (end > at) {
+      std::string word(line.substr(at, end - at));
+      const std::string& before = words.back();
+      const bool isValue = before == "--seed" || before == "-e";
+      const bool isPath = TakesPath(before) ? word != "-" : !isValue && !word.starts_with('-');
+      words.push_back(isPath ? InScratch(word) : word);
+    }
+    at = end + 1;
+  }
+  return words;
+}
+
+void PlayCommandLine(std::string_view line, std::string script) {
+  std::error_code error;
+  fs::remove_all(Scratch(), error);
+  fs::create_directories(Scratch(), error);
+  Require(!error, "the scratch folder is made");
+
+  std::vector<std::string> words = Arguments(line);
+  words.push_back("-e");
+  words.push_back(std::move(script));
+  std::vector<char*> arguments;
+  for (std::string& word : words) {
+    arguments.push_back(word.data());
+  }
+  const int code = RunPlayer(arguments, PlayerStreams{Sink(), Sink(), false});
+  Require(code == 0 || code == 1 || code == 2, "the player ends with 0, 1 or 2");
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(Scratch(), error)) {
+    Require(entry.path().filename().string().find(".tmp-") == std::string::npos,
+            "no temporary file is left");
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  std::string_view text(reinterpret_cast<const char*>(data), size);
+  std::string_view commandLine;
+  const bool withCommandLine = text.starts_with(kCommandLineMark);
+  if (withCommandLine) {
+    const std::size_t end = std::min(text.find('\n'), text.size());
+    commandLine = text.substr(kCommandLineMark.size(), end - kCommandLineMark.size());
+    text.remove_prefix(std::min(end + 1, text.size()));
+  }
   const auto parsed = ParseScript(text);
   if (const auto* error = std::get_if<ScriptError>(&parsed)) {
     CheckRefusal(text, *error);
     return 0;
   }
   const Script& script = std::get<Script>(parsed);
-  if (TotalTicks(script) > kMaxTicksPerInput) {
+  if (BoardPasses(script) > kMaxBoardPassesPerInput) {
     return -1;  // too long to play here; keeps it out of the corpus
+  }
+  if (withCommandLine) {
+    PlayCommandLine(commandLine, std::string(text));
+    return 0;
   }
   CWorld world;
   Schedule schedule;

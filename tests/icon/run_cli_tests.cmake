@@ -33,3 +33,16 @@ math(EXPR expected "6 + 2 * 16 + 744 + 296")  # directory, then the 32 and 16 pi
 if(NOT size EQUAL expected)
   message(SEND_ERROR "the icon file has ${size} bytes")
 endif()
+
+# A link standing at the temporary name is never written through: the run
+# fails with the system's reason and the file the link names is untouched.
+file(WRITE ${WORK}/unrelated.txt "keep me")
+file(CREATE_LINK ${WORK}/unrelated.txt ${WORK}/linked.ico.tmp SYMBOLIC)
+run_tool(NAME temporary_name_taken ARGS ${WORK}/linked.ico ${RES}/pastura-16.xpm EXIT 1
+  STDERR "xpm-to-ico: cannot write '${WORK}/linked.ico.tmp': File exists\n")
+file(READ ${WORK}/unrelated.txt kept)
+if(NOT kept STREQUAL "keep me" OR EXISTS ${WORK}/linked.ico)
+  message(SEND_ERROR "temporary_name_taken: wrote through the link")
+endif()
+run_tool(NAME output_folder_missing ARGS ${WORK}/none/out.ico ${RES}/pastura-16.xpm EXIT 1
+  STDERR "xpm-to-ico: cannot write '${WORK}/none/out.ico.tmp': No such file or directory\n")

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Feeds pastura-replay hostile scripts: 10 MB of valid commands, a 1 MB
 # token, NUL bytes and invalid UTF-8, 400-digit numbers, a tick count past
-# the limit. Each must either run correctly or be refused with the one-line
+# the limit, a script without end. Each must either run correctly or be refused with the one-line
 # error (exactly one line on stderr, nothing on stdout, exit 2); never a
 # crash, a hang or partial output. Usage: hostile_input_test.sh REPLAY WORKDIR
 set -uo pipefail
@@ -108,6 +108,15 @@ expect_refusal digits-negative "$work/digits-negative.txt" \
 printf 'plant\ntick 5\ntick 1000000001\n' > "$work/tick-limit.txt"
 expect_refusal tick-limit "$work/tick-limit.txt" \
   "line 3: number '1000000001' out of range 1..1000000000"
+
+# A script without end is refused once past 64 MiB, read from a file or from
+# standard input, without holding more than that in memory.
+expect_refusal endless-file /dev/zero "the script in '/dev/zero' is larger than 64 MiB"
+timeout 20 "$replay" - < /dev/zero > "$work/endless-input.out" 2> "$work/endless-input.err"
+code=$?
+[[ "$code" == 2 && ! -s "$work/endless-input.out" ]] || fail endless-input "exit $code"
+[[ "$(cat "$work/endless-input.err")" == "pastura-replay: the script in standard input is larger than 64 MiB" ]] ||
+  fail endless-input "stderr was '$(head -c 300 "$work/endless-input.err")'"
 
 if ((failures > 0)); then
   echo "$failures hostile input check(s) failed"

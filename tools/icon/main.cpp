@@ -1,10 +1,12 @@
 // xpm-to-ico: builds the application icon file from its XPM sources, one
 // image per source, in the order given.
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -36,23 +38,36 @@ std::optional<std::string> ReadFile(const char* path) {
   return std::nullopt;
 }
 
-// Writes beside the target and renames, so a failed run leaves no partial icon.
+void CannotWrite(const std::string& path, int error) {
+  std::fprintf(stderr, "%s: cannot write '%s': %s\n", kProgram, path.c_str(), std::strerror(error));
+}
+
+// Writes beside the target and renames, so a failed run leaves no partial
+// icon. The temporary file is created afresh, never through what already
+// stands at its name.
 bool WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
   const std::string partial = path + ".tmp";
-  {
-    std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    if (!out.flush()) {
-      std::fprintf(stderr, "%s: cannot write '%s'\n", kProgram, partial.c_str());
+  const int descriptor = open(partial.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (descriptor < 0) {
+    CannotWrite(partial, errno);
+    return false;
+  }
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t wrote = write(descriptor, bytes.data() + done, bytes.size() - done);
+    if (wrote < 0) {
+      const int error = errno;
+      close(descriptor);
       std::remove(partial.c_str());
+      CannotWrite(partial, error);
       return false;
     }
+    done += static_cast<std::size_t>(wrote);
   }
-  if (std::rename(partial.c_str(), path.c_str()) != 0) {
-    std::fprintf(stderr, "%s: cannot write '%s': %s\n", kProgram, path.c_str(),
-                 std::strerror(errno));
+  if (close(descriptor) != 0 || std::rename(partial.c_str(), path.c_str()) != 0) {
+    const int error = errno;
     std::remove(partial.c_str());
+    CannotWrite(path, error);
     return false;
   }
   return true;

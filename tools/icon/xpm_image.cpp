@@ -8,6 +8,8 @@
 namespace {
 
 constexpr std::int32_t kMaxSide = 256;
+// Every key is one or two printable characters, so no image can list more.
+constexpr std::int32_t kMaxColourLines = 95 * 95;
 
 struct QuotedLine {
   std::string text;
@@ -30,6 +32,26 @@ std::vector<QuotedLine> QuotedStrings(std::string_view text) {
     }
   }
   return strings;
+}
+
+// Text from the file as it may appear inside a one-line message: quoted,
+// control and non-ASCII bytes escaped, long text shortened.
+std::string Shown(std::string_view text) {
+  constexpr std::size_t kMaxShown = 60;
+  constexpr char kHex[] = "0123456789abcdef";
+  std::string shown = "'";
+  for (std::size_t i = 0; i < text.size() && i < kMaxShown; ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (byte < 0x20 || byte >= 0x7F || byte == '\\' || byte == '\'') {
+      shown += "\\x";
+      shown += kHex[byte >> 4];
+      shown += kHex[byte & 0xF];
+    } else {
+      shown += static_cast<char>(byte);
+    }
+  }
+  shown += text.size() > kMaxShown ? "...'" : "'";
+  return shown;
 }
 
 XpmError ErrorAt(const QuotedLine& line, const std::string& message) {
@@ -65,8 +87,8 @@ std::variant<XpmImage, XpmError> ParseXpm(std::string_view text) {
   std::istringstream values(lines[0].text);
   if (!(values >> image.width >> image.height >> colours >> keyLength) || image.width < 1 ||
       image.height < 1 || image.width > kMaxSide || image.height > kMaxSide || colours < 1 ||
-      keyLength < 1 || keyLength > 2) {
-    return ErrorAt(lines[0], "bad values line '" + lines[0].text + "'");
+      colours > kMaxColourLines || keyLength < 1 || keyLength > 2) {
+    return ErrorAt(lines[0], "bad values line " + Shown(lines[0].text));
   }
   if (lines.size() != 1 + static_cast<std::size_t>(colours + image.height)) {
     return ErrorAt(lines.back(), "expected " + std::to_string(colours) + " colours and " +
@@ -83,10 +105,10 @@ std::variant<XpmImage, XpmError> ParseXpm(std::string_view text) {
     std::string value;
     if (static_cast<std::int32_t>(key.size()) != keyLength || !(rest >> visual >> value) ||
         visual != "c") {
-      return ErrorAt(line, "bad colour line '" + line.text + "'");
+      return ErrorAt(line, "bad colour line " + Shown(line.text));
     }
     if (keys.contains(key)) {
-      return ErrorAt(line, "colour key '" + key + "' given twice");
+      return ErrorAt(line, "colour key " + Shown(key) + " given twice");
     }
     if (value == "None" || value == "none") {
       keys[key] = kTransparentKey;
@@ -94,7 +116,7 @@ std::variant<XpmImage, XpmError> ParseXpm(std::string_view text) {
     }
     const std::optional<Rgb> rgb = ParseHexColour(value);
     if (!rgb) {
-      return ErrorAt(line, "colour '" + value + "' is not #RRGGBB or None");
+      return ErrorAt(line, "colour " + Shown(value) + " is not #RRGGBB or None");
     }
     if (image.palette.size() == XpmImage::kMaxColours) {
       return ErrorAt(line, "more than 16 colours");

@@ -2,14 +2,23 @@
 
 #include <cstdio>
 
+#include "output_file.h"
+
 FrameWriter::FrameWriter(PngOutput& picture, std::string directory)
     : picture_(picture), directory_(std::move(directory)) {}
 
-bool FrameWriter::AfterTick(std::int64_t tick, const CWorld&) {
+std::string FrameWriter::FrameName(std::int64_t tick) {
   char name[32];
   std::snprintf(name, sizeof name, "frame-%06lld.png", static_cast<long long>(tick));
-  const std::string path = directory_ + "/" + name;
-  if (const auto reason = picture_.Write(path)) {
+  return name;
+}
+
+bool FrameWriter::AfterTick(std::int64_t tick, const CWorld&) {
+  const std::string path = directory_ + "/" + FrameName(tick);
+  const std::optional<std::string> png = picture_.Encode();
+  const std::optional<std::string> reason =
+      png ? WriteWholeFile(path, *png) : "cannot encode the picture";
+  if (reason) {
     error_ = "cannot write '" + path + "': " + *reason;
     return false;
   }

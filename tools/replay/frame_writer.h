@@ -1,6 +1,7 @@
 // Writes the picture after every tick as DIR/frame-000001.png,
-// DIR/frame-000002.png, ... (six digits, more once past 999999). A frame that
-// cannot be written stops the session; error() then says which and why.
+// DIR/frame-000002.png, ... (six digits, more once past 999999), each whole
+// or not at all. A frame that cannot be written stops the session; error()
+// then says which and why.
 #pragma once
 
 #include <string>
@@ -11,6 +12,9 @@
 class FrameWriter : public TickListener {
  public:
   FrameWriter(PngOutput& picture, std::string directory);
+
+  // The file name of the frame after `tick`, without its folder.
+  static std::string FrameName(std::int64_t tick);
 
   bool AfterTick(std::int64_t tick, const CWorld& world) override;
 

@@ -2,13 +2,14 @@
 
 #include <limits>
 
+#include "decimal.h"
 #include "pastura_version.h"
 
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: pastura-replay [--draw] [--png FILE] [--frames DIR] [--counts FILE] [--seed N] "
-    "[-e SCRIPT | SCRIPTFILE | -]";
+    "usage: pastura-replay [--draw] [--png FILE] [--frames DIR [--overwrite]] [--counts FILE] "
+    "[--seed N] [-e SCRIPT | SCRIPTFILE | -]";
 
 constexpr std::string_view kHelp =
     "Plays a session of the Pastura ecosystem without a window.\n"
@@ -17,13 +18,15 @@ constexpr std::string_view kHelp =
     "  SCRIPTFILE     read the script from this file\n"
     "  -              read the script from standard input (also when none is given)\n"
     "  --draw         also print every shape drawn, as it is drawn\n"
-    "  --png FILE     when the script has finished, write the window's picture\n"
-    "                 (662 x 447 pixels, the board at its top-left) to FILE as PNG\n"
+    "  --png FILE     when the script has finished, write the drawing surface\n"
+    "                 (662 x 447 pixels, the board at its top-left on the dialog's\n"
+    "                 background) to FILE as PNG\n"
     "  --frames DIR   after every tick, write the picture to DIR/frame-000001.png,\n"
     "                 DIR/frame-000002.png, ... (DIR is created if need be)\n"
+    "  --overwrite    let --frames replace the frames a former run left in DIR\n"
     "  --counts FILE  write the live plants, herbivores and carnivores after every\n"
     "                 tick to FILE as CSV; '-' writes them to standard output in\n"
-    "                 place of the report blocks\n"
+    "                 place of the report blocks (not with --draw or 'state')\n"
     "  --seed N       start the spawn generator at N (0..4294967295; default 1,\n"
     "                 the desktop program's own sequence)\n"
     "  --help         show this help and exit\n"
@@ -37,21 +40,15 @@ constexpr std::string_view kHelp =
     "  place herbivore|carnivore X Y H  place an animal at (X, Y) heading H\n"
     "  state                            print the tables and the schedule\n";
 
+constexpr std::string_view kCountsBesideShapes =
+    "'--counts -' cannot go with --draw or 'state': the CSV would be mixed with other lines";
+
 std::optional<std::uint32_t> ParseSeed(std::string_view text) {
-  if (text.empty() || text.size() > 10) {
-    return std::nullopt;
+  const auto parsed = ParseDecimal(text, 0, std::numeric_limits<std::uint32_t>::max());
+  if (const auto* value = std::get_if<std::int64_t>(&parsed)) {
+    return static_cast<std::uint32_t>(*value);
   }
-  std::uint64_t value = 0;
-  for (const char c : text) {
-    if (c < '0' || c > '9') {
-      return std::nullopt;
-    }
-    value = value * 10 + static_cast<std::uint64_t>(c - '0');
-  }
-  if (value > std::numeric_limits<std::uint32_t>::max()) {
-    return std::nullopt;
-  }
-  return static_cast<std::uint32_t>(value);
+  return std::nullopt;
 }
 
 class ArgumentParser {
@@ -71,6 +68,9 @@ class ArgumentParser {
         return *error;
       }
     }
+    if (options_.draw && options_.countsFile == "-") {
+      return UsageError{std::string(kCountsBesideShapes)};
+    }
     return options_;
   }
 
@@ -78,6 +78,10 @@ class ArgumentParser {
   std::optional<UsageError> ParseOne(std::string_view arg) {
     if (arg == "--draw") {
       options_.draw = true;
+      return std::nullopt;
+    }
+    if (arg == "--overwrite") {
+      options_.overwrite = true;
       return std::nullopt;
     }
     if (arg == "--png") {
@@ -148,6 +152,9 @@ std::string_view UsageLine() {
 }
 std::string_view HelpText() {
   return kHelp;
+}
+std::string_view CountsBesideShapesError() {
+  return kCountsBesideShapes;
 }
 std::string_view VersionLine() {
   return "pastura-replay " PASTURA_VERSION;

@@ -13,6 +13,7 @@
 
 struct Options {
   bool draw = false;                          // print every shape as it is drawn
+  bool overwrite = false;                     // --frames may replace older frames
   std::uint32_t seed = Random::kDefaultSeed;  // the spawn generator's starting state
   std::optional<std::string> pngFile;         // the picture after the script
   std::optional<std::string> framesDir;       // the picture after every tick
@@ -32,3 +33,5 @@ std::variant<Options, UsageError, InfoRequest> ParseArguments(std::span<char* co
 std::string_view UsageLine();
 std::string_view HelpText();
 std::string_view VersionLine();
+// Why '--counts -' is refused beside the shapes or a `state` command.
+std::string_view CountsBesideShapesError();

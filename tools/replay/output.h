@@ -1,10 +1,15 @@
 // The player's output: text collected in a buffer and handed to a stream in
 // large pieces. Without a stream the text stays in the buffer (for tests).
+// The first piece the stream refuses is kept as failure(); nothing more is
+// written after it.
 #pragma once
 
+#include <cerrno>
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -44,11 +49,24 @@ class Output {
   }
 
   void Flush() {
-    if (stream_ != nullptr && !buffer_.empty()) {
-      std::fwrite(buffer_.data(), 1, buffer_.size(), stream_);
-      buffer_.clear();
+    if (stream_ == nullptr || buffer_.empty()) {
+      return;
     }
+    if (closed_) {
+      failure_ = std::strerror(EBADF);
+    } else if (!failure_ &&
+               (std::fwrite(buffer_.data(), 1, buffer_.size(), stream_) != buffer_.size() ||
+                std::fflush(stream_) != 0)) {
+      failure_ = std::strerror(errno);
+    }
+    buffer_.clear();
   }
+
+  // The stream was closed by whoever started the player: any text for it
+  // is a failure, though it is written nowhere.
+  void MarkClosed() { closed_ = true; }
+
+  const std::optional<std::string>& failure() const { return failure_; }
 
   const std::string& text() const { return buffer_; }
 
@@ -56,5 +74,7 @@ class Output {
   static constexpr std::size_t kChunk = 1 << 16;
 
   std::FILE* stream_ = nullptr;
+  bool closed_ = false;
   std::string buffer_;
+  std::optional<std::string> failure_;
 };

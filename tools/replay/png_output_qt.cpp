@@ -2,9 +2,6 @@
 
 #include <QBuffer>
 #include <QByteArray>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 
 #include "dialog_units.h"
 #include "image_draw_context.h"
@@ -19,29 +16,14 @@ class ImagePngOutput : public PngOutput {
   DrawContext& Surface() override { return surface_; }
   void Clear() override { surface_.Clear(); }
 
-  // The picture is encoded in memory first, so that a file that cannot be
-  // written is reported with the system's reason.
-  std::optional<std::string> Write(const std::string& path) override {
+  std::optional<std::string> Encode() override {
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     if (!surface_.Image().save(&buffer, "PNG")) {
-      return "cannot encode the picture";
+      return std::nullopt;
     }
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) {
-      return std::strerror(errno);
-    }
-    const std::size_t size = static_cast<std::size_t>(png.size());
-    if (std::fwrite(png.constData(), 1, size, file) != size) {
-      const std::string reason = std::strerror(errno);
-      std::fclose(file);
-      return reason;
-    }
-    if (std::fclose(file) != 0) {
-      return std::strerror(errno);
-    }
-    return std::nullopt;
+    return png.toStdString();
   }
 
  private:

@@ -3,6 +3,8 @@
 #include <limits>
 #include <optional>
 
+#include "decimal.h"
+
 namespace {
 
 struct Token {
@@ -14,9 +16,16 @@ bool IsSpace(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }
 
+// Editors on Windows may begin a UTF-8 file with a byte-order mark.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 class Tokenizer {
  public:
-  explicit Tokenizer(std::string_view text) : text_(text) {}
+  explicit Tokenizer(std::string_view text) : text_(text) {
+    if (text_.starts_with(kByteOrderMark)) {
+      pos_ = kByteOrderMark.size();
+    }
+  }
 
   std::optional<Token> Next() {
     SkipSpaceAndComments();
@@ -47,11 +56,11 @@ class Tokenizer {
     while (pos_ < text_.size()) {
       const char c = text_[pos_];
       if (c == '#') {
-        while (pos_ < text_.size() && text_[pos_] != '\n') {
+        while (pos_ < text_.size() && text_[pos_] != '\n' && text_[pos_] != '\r') {
           ++pos_;
         }
       } else if (IsSpace(c)) {
-        if (c == '\n') {
+        if (EndsLine(pos_)) {
           ++line_;
         }
         ++pos_;
@@ -59,6 +68,12 @@ class Tokenizer {
         return;
       }
     }
+  }
+
+  // A line ends at '\n', at "\r\n" (counted at its '\n') and at a lone '\r'.
+  bool EndsLine(std::size_t at) const {
+    return text_[at] == '\n' ||
+           (text_[at] == '\r' && (at + 1 == text_.size() || text_[at + 1] != '\n'));
   }
 
   std::string_view text_;
@@ -102,30 +117,16 @@ constexpr Range kInt32Range{std::numeric_limits<std::int32_t>::min(),
                             std::numeric_limits<std::int32_t>::max()};
 constexpr Range kTickRange{1, kMaxTicksPerCommand};
 
-// A decimal integer: an optional '-' and one or more digits.
 std::variant<std::int32_t, std::string> ParseNumber(std::string_view text, Range range) {
-  const bool negative = !text.empty() && text[0] == '-';
-  const std::string_view digits = negative ? text.substr(1) : text;
-  if (digits.empty()) {
-    return "malformed number " + Quote(text) + ": expected a decimal integer";
-  }
-  std::int64_t magnitude = 0;
-  bool tooLarge = false;
-  for (const char c : digits) {
-    if (c < '0' || c > '9') {
+  const auto parsed = ParseDecimal(text, range.low, range.high);
+  if (const auto* fault = std::get_if<DecimalFault>(&parsed)) {
+    if (*fault == DecimalFault::kMalformed) {
       return "malformed number " + Quote(text) + ": expected a decimal integer";
     }
-    if (!tooLarge) {
-      magnitude = magnitude * 10 + (c - '0');
-      tooLarge = magnitude > (std::int64_t{1} << 40);
-    }
-  }
-  const std::int64_t value = negative ? -magnitude : magnitude;
-  if (tooLarge || value < range.low || value > range.high) {
     return "number " + Quote(text) + " out of range " + std::to_string(range.low) + ".." +
            std::to_string(range.high);
   }
-  return static_cast<std::int32_t>(value);
+  return static_cast<std::int32_t>(std::get<std::int64_t>(parsed));
 }
 
 class Parser {

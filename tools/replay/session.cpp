@@ -8,13 +8,22 @@ Session::Session(CWorld& world, Schedule& schedule, DrawContext& dc, Output& out
 bool Session::Run(const Script& script) {
   bool completed = true;
   for (const Command& command : script) {
-    if (!Execute(command)) {
+    if (!Execute(command) || !MayContinue()) {
       completed = false;
       break;
     }
   }
   out_.Flush();
   return completed;
+}
+
+bool Session::MayContinue() const {
+  for (const TickListener* listener : listeners_) {
+    if (!listener->MayContinue()) {
+      return false;
+    }
+  }
+  return true;
 }
 
 bool Session::Execute(const Command& command) {

@@ -38,6 +38,7 @@ class Session : public TickHost {
 
  private:
   bool Execute(const Command& command);
+  bool MayContinue() const;
   bool RunTick();
   void ClearPicture();
   void PrintState();

@@ -5,8 +5,24 @@
 
 #include "standard_streams.h"
 
-// The Windows runtime writes "\r\n" for '\n' on streams in text mode.
-void UseBinaryStandardStreams() {
-  _setmode(_fileno(stdout), _O_BINARY);
-  _setmode(_fileno(stderr), _O_BINARY);
+namespace {
+
+// A stream without a handle at start has no descriptor; any other is put in
+// binary mode, as the runtime writes "\r\n" for '\n' in text mode.
+bool UseBinaryMode(std::FILE* stream) {
+  const int descriptor = _fileno(stream);
+  if (descriptor < 0) {
+    return true;
+  }
+  _setmode(descriptor, _O_BINARY);
+  return false;
+}
+
+}  // namespace
+
+ClosedStreams PrepareStandardStreams() {
+  ClosedStreams closed;
+  closed.output = UseBinaryMode(stdout);
+  closed.error = UseBinaryMode(stderr);
+  return closed;
 }

@@ -13,4 +13,6 @@ class TickListener {
 
   // `tick` counts this session's ticks from 1.
   virtual bool AfterTick(std::int64_t tick, const CWorld& world) = 0;
+  // Asked after every command too; false stops the session.
+  virtual bool MayContinue() const { return true; }
 };

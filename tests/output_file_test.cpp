@@ -1,0 +1,125 @@
+#include "output_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "output.h"
+
+namespace fs = std::filesystem;
+
+class OutputFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder = fs::temp_directory_path() /
+             ("pastura-output-file-" +
+              std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+  }
+  void TearDown() override { fs::remove_all(folder); }
+
+  std::string Path(const char* name) const { return (folder / name).string(); }
+
+  static std::string Contents(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+
+  void Put(const char* name, const char* text) const {
+    std::ofstream(Path(name), std::ios::binary) << text;
+  }
+
+  std::size_t EntryCount() const {
+    return static_cast<std::size_t>(
+        std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+  }
+
+  static std::unique_ptr<OutputFile> Created(const std::string& path) {
+    auto created = OutputFile::Create(path);
+    if (auto* reason = std::get_if<std::string>(&created)) {
+      ADD_FAILURE() << path << ": " << *reason;
+      return nullptr;
+    }
+    return std::move(std::get<std::unique_ptr<OutputFile>>(created));
+  }
+
+  fs::path folder;
+};
+
+TEST_F(OutputFileTest, TheOldFileStaysUntilTheNewOneIsCommitted) {
+  Put("counts.csv", "old");
+  auto file = Created(Path("counts.csv"));
+  ASSERT_TRUE(file);
+  EXPECT_FALSE(file->Write("new"));
+  EXPECT_EQ(Contents(Path("counts.csv")), "old");
+  EXPECT_EQ(EntryCount(), 2u);
+  EXPECT_FALSE(file->Commit());
+  EXPECT_EQ(Contents(Path("counts.csv")), "new");
+  EXPECT_EQ(EntryCount(), 1u);
+}
+
+TEST_F(OutputFileTest, AFileDroppedUnfinishedLeavesNothing) {
+  Put("kept.png", "old");
+  {
+    auto file = Created(Path("kept.png"));
+    ASSERT_TRUE(file);
+    file->Write("half");
+    auto fresh = Created(Path("fresh.png"));
+    ASSERT_TRUE(fresh);
+  }
+  EXPECT_EQ(Contents(Path("kept.png")), "old");
+  EXPECT_EQ(EntryCount(), 1u);
+}
+
+TEST_F(OutputFileTest, AMissingFolderOrAFolderInPlaceOfTheFileIsRefusedAtOnce) {
+  auto missing = OutputFile::Create(Path("none/x.png"));
+  ASSERT_TRUE(std::holds_alternative<std::string>(missing));
+  EXPECT_EQ(std::get<std::string>(missing), "No such file or directory");
+  fs::create_directory(folder / "sub");
+  auto directory = OutputFile::Create(Path("sub"));
+  ASSERT_TRUE(std::holds_alternative<std::string>(directory));
+  EXPECT_EQ(std::get<std::string>(directory), "Is a directory");
+}
+
+TEST_F(OutputFileTest, ALinkIsFollowedToTheFileItNames) {
+  Put("data.csv", "old");
+  fs::create_symlink(folder / "data.csv", folder / "link.csv");
+  EXPECT_FALSE(WriteWholeFile(Path("link.csv"), "new"));
+  EXPECT_TRUE(fs::is_symlink(folder / "link.csv"));
+  EXPECT_EQ(Contents(Path("data.csv")), "new");
+}
+
+TEST_F(OutputFileTest, ADeviceIsWrittenInPlace) {
+  EXPECT_FALSE(WriteWholeFile("/dev/null", "anything"));
+  EXPECT_TRUE(fs::is_character_file("/dev/null"));
+  EXPECT_EQ(WriteWholeFile("/dev/full", std::string(1 << 16, 'x')), "No space left on device");
+}
+
+TEST(OutputTest, KeepsTheFirstFailedWriteAndWritesNothingAfterIt) {
+  std::FILE* full = std::fopen("/dev/full", "wb");
+  ASSERT_NE(full, nullptr);
+  {
+    Output out(full);
+    EXPECT_FALSE(out.failure());
+    out << "tick 1";
+    out.EndLine();
+    out.Flush();
+    EXPECT_EQ(out.failure(), "No space left on device");
+  }
+  std::fclose(full);
+}
+
+TEST(OutputTest, AClosedStreamFailsOnlyOnceThereIsTextForIt) {
+  Output out(stdout);
+  out.MarkClosed();
+  out.Flush();
+  EXPECT_FALSE(out.failure());
+  out << "state";
+  out.Flush();
+  EXPECT_EQ(out.failure(), "Bad file descriptor");
+}
