@@ -137,4 +137,22 @@ TEST_F(DialogControllerTest, PaintLeavesTheWorldAsItIs) {
   EXPECT_EQ(world.iterationCount, 0);
 }
 
+TEST_F(DialogControllerTest, EveryButtonIdReachesItsCommand) {
+  EXPECT_TRUE(dialog.OnCommand(IDC_PLANT));
+  EXPECT_TRUE(dialog.OnCommand(IDC_HERBIVORE));
+  EXPECT_TRUE(dialog.OnCommand(IDC_CARNIVORE));
+  EXPECT_EQ(world.plantCount + world.herbivoreCount + world.carnivoreCount, 3);
+  EXPECT_TRUE(dialog.OnCommand(IDC_MOVE));
+  EXPECT_TRUE(window.Running(TIMER_STEP));
+  EXPECT_TRUE(dialog.OnCommand(IDC_STOP));
+  EXPECT_FALSE(window.Running(TIMER_STEP));
+  EXPECT_TRUE(dialog.OnCommand(IDC_START));
+  EXPECT_TRUE(window.Running(TIMER_STEP));
+  EXPECT_TRUE(dialog.OnCommand(IDC_PAINT));
+  EXPECT_TRUE(dialog.OnCommand(IDC_REDRAW));
+  EXPECT_EQ(window.erasedAt.size(), 2u);
+  EXPECT_FALSE(dialog.OnCommand(IDC_REPORT));
+  EXPECT_FALSE(dialog.OnCommand(IDC_ITERATIONS));
+}
+
 }  // namespace

@@ -5,6 +5,22 @@
 DialogController::DialogController(CWorld& world, Schedule& schedule, DialogWindow& window)
     : world_(world), schedule_(schedule), window_(window) {}
 
+bool DialogController::OnCommand(int id) {
+  // clang-format off
+  switch (id) {
+    case IDC_PLANT:     OnPlant();     return true;
+    case IDC_HERBIVORE: OnHerbivore(); return true;
+    case IDC_CARNIVORE: OnCarnivore(); return true;
+    case IDC_PAINT:     OnPaintGrid(); return true;
+    case IDC_MOVE:      OnMove();      return true;
+    case IDC_REDRAW:    OnRedraw();    return true;
+    case IDC_STOP:      OnStop();      return true;
+    case IDC_START:     OnStart();     return true;
+    default:            return false;
+  }
+  // clang-format on
+}
+
 void DialogController::OnPlant() {
   world_.SpawnPlant(window_.Board());
   window_.ShowBoard();

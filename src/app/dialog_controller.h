@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "dialog_window.h"
+#include "resource.h"
 #include "tick.h"
 #include "timers.h"
 #include "world.h"
@@ -24,6 +25,10 @@
 class DialogController : private TickHost {
  public:
   DialogController(CWorld& world, Schedule& schedule, DialogWindow& window);
+
+  // A push button's command by its control id; false when no button has
+  // that id.
+  bool OnCommand(int id);
 
   // Commands.
   void OnPlant();
