@@ -1,0 +1,42 @@
+// The pixel surface alone: a full-table redraw (441 grid cells, 100 animals
+// of each kind, 100 plants) at display scales 1 and 2, with heap allocations
+// counted.
+
+#include <benchmark/benchmark.h>
+
+#include "allocation_counter.h"
+#include "raster_surface.h"
+#include "world.h"
+
+namespace {
+
+void FillTables(CWorld& world) {
+  for (std::int32_t i = 0; i < kTableCapacity; ++i) {
+    world.AddPlant(i % 21 + 1, i / 21 + 1);
+    world.AddHerbivore(i % 21 + 1, i / 21 + 6, i % 4 + 1);
+    world.AddCarnivore(i % 21 + 1, i / 21 + 11, i % 4 + 1);
+    world.plants[i].growth = i;
+    world.herbivores[i].energy = i + 1;
+    world.carnivores[i].energy = i + 1;
+  }
+}
+
+void BM_FullTableRedraw(benchmark::State& state, double scale) {
+  CWorld world;
+  FillTables(world);
+  RasterSurface surface(662, 447, scale);
+  const long long before = AllocationCount();
+  for (auto _ : state) {
+    world.RedrawAll(surface);
+    benchmark::DoNotOptimize(surface.TakeChangedRect());
+    benchmark::ClobberMemory();
+  }
+  state.counters["allocs_per_redraw"] = benchmark::Counter(
+      static_cast<double>(AllocationCount() - before), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK_CAPTURE(BM_FullTableRedraw, scale_1, 1.0)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_FullTableRedraw, scale_2, 2.0)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

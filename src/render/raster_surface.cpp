@@ -1,0 +1,159 @@
+#include "raster_surface.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr std::uint32_t kWhite = 0xFFFFFFFF;
+
+std::int32_t DeviceLength(const DeviceScale& scale, std::int32_t logical) {
+  const std::int64_t device = scale.ToDevice(std::max(logical, std::int32_t{0}));
+  return static_cast<std::int32_t>(
+      std::min<std::int64_t>(device, std::numeric_limits<std::int32_t>::max()));
+}
+
+}  // namespace
+
+// Device edges in 64 bits, so that mapping and widening by a pen never
+// overflow.
+struct RasterSurface::Edges {
+  std::int64_t left;
+  std::int64_t top;
+  std::int64_t right;   // exclusive
+  std::int64_t bottom;  // exclusive
+
+  bool IsEmpty() const { return right <= left || bottom <= top; }
+  Edges Grown(std::int64_t by) const { return {left - by, top - by, right + by, bottom + by}; }
+  Edges Within(const Edges& area) const {
+    return {std::max(left, area.left), std::max(top, area.top), std::min(right, area.right),
+            std::min(bottom, area.bottom)};
+  }
+};
+
+struct RasterSurface::Outline {
+  Edges outer;
+  Edges inner;
+};
+
+RasterSurface::RasterSurface(std::int32_t logicalWidth, std::int32_t logicalHeight, double scale)
+    : scale_(scale),
+      width_(DeviceLength(scale_, logicalWidth)),
+      height_(DeviceLength(scale_, logicalHeight)),
+      pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_),
+              kSurfaceBackground) {}
+
+void RasterSurface::SelectPen(std::int32_t width, PenColour colour) {
+  // A pen thinner than a pixel draws one pixel wide, as the device does.
+  const std::int32_t logical = std::max(width, std::int32_t{1});
+  penWidth_ = std::max<std::int64_t>(scale_.ToDevice(logical), 1);
+  penReach_ = scale_.ToDevice(logical / 2);
+  penColour_ = 0xFF000000u | std::uint32_t{colour.red} << 16 | std::uint32_t{colour.green} << 8 |
+               std::uint32_t{colour.blue};
+}
+
+// Each pixel of the box is written once: the band's rows in the pen colour,
+// the rows beside the inner box in the pen colour, white and the pen colour.
+void RasterSurface::Rectangle(const Box& box) {
+  const Outline outline = OutlineOf(box);
+  const Edges outer = outline.outer.Within(Bounds());
+  if (outer.IsEmpty()) {
+    return;
+  }
+  const Edges inner = outline.inner.Within(outer);
+  if (inner.IsEmpty()) {
+    Fill(outer, penColour_);
+  } else {
+    Fill({outer.left, outer.top, outer.right, inner.top}, penColour_);
+    Fill({outer.left, inner.top, inner.left, inner.bottom}, penColour_);
+    Fill(inner, kWhite);
+    Fill({inner.right, inner.top, outer.right, inner.bottom}, penColour_);
+    Fill({outer.left, inner.bottom, outer.right, outer.bottom}, penColour_);
+  }
+  MarkChanged(outer);
+}
+
+void RasterSurface::Ellipse(const Box& box) {
+  const Outline outline = OutlineOf(box);
+  const Edges visible = outline.outer.Within(Bounds());
+  if (visible.IsEmpty()) {
+    return;
+  }
+  FillEllipse(outline.outer, penColour_);
+  if (!outline.inner.IsEmpty()) {
+    FillEllipse(outline.inner, kWhite);
+  }
+  MarkChanged(visible);
+}
+
+void RasterSurface::Clear() {
+  std::fill(pixels_.begin(), pixels_.end(), kSurfaceBackground);
+  MarkChanged(Bounds());
+}
+
+DeviceRect RasterSurface::TakeChangedRect() {
+  const DeviceRect changed = changed_;
+  changed_ = DeviceRect{};
+  return changed;
+}
+
+RasterSurface::Outline RasterSurface::OutlineOf(const Box& box) const {
+  const Edges edges{scale_.ToDevice(std::min(box.left, box.right)),
+                    scale_.ToDevice(std::min(box.top, box.bottom)),
+                    scale_.ToDevice(std::max(box.left, box.right)),
+                    scale_.ToDevice(std::max(box.top, box.bottom))};
+  return {edges.Grown(penReach_), edges.Grown(penReach_ - penWidth_)};
+}
+
+RasterSurface::Edges RasterSurface::Bounds() const {
+  return {0, 0, width_, height_};
+}
+
+// Only for an area within the buffer; nothing for an empty one.
+void RasterSurface::Fill(const Edges& area, std::uint32_t colour) {
+  if (area.IsEmpty()) {
+    return;
+  }
+  const auto stride = static_cast<std::size_t>(width_);
+  const auto span = static_cast<std::size_t>(area.right - area.left);
+  std::uint32_t* row = pixels_.data() + static_cast<std::size_t>(area.top) * stride +
+                       static_cast<std::size_t>(area.left);
+  for (std::int64_t y = area.top; y < area.bottom; ++y, row += stride) {
+    std::fill_n(row, span, colour);
+  }
+}
+
+// Fills the pixels whose centres lie inside the ellipse inscribed in the box,
+// row by row and only on the buffer's rows, so that a huge ellipse costs no
+// more than the buffer's height.
+void RasterSurface::FillEllipse(const Edges& box, std::uint32_t colour) {
+  const double centreX = (static_cast<double>(box.left) + static_cast<double>(box.right)) / 2;
+  const double centreY = (static_cast<double>(box.top) + static_cast<double>(box.bottom)) / 2;
+  const double radiusX = static_cast<double>(box.right - box.left) / 2;
+  const double radiusY = static_cast<double>(box.bottom - box.top) / 2;
+  const Edges rows = box.Within(Bounds());
+  for (std::int64_t y = rows.top; y < rows.bottom; ++y) {
+    const double dy = (static_cast<double>(y) + 0.5 - centreY) / radiusY;
+    if (dy * dy >= 1.0) {
+      continue;
+    }
+    const double halfSpan = radiusX * std::sqrt(1.0 - dy * dy);
+    const Edges span{static_cast<std::int64_t>(std::ceil(centreX - halfSpan - 0.5)), y,
+                     static_cast<std::int64_t>(std::floor(centreX + halfSpan - 0.5)) + 1, y + 1};
+    Fill(span.Within(Bounds()), colour);
+  }
+}
+
+// Only for a non-empty area within the buffer.
+void RasterSurface::MarkChanged(const Edges& area) {
+  const DeviceRect rect{static_cast<std::int32_t>(area.left), static_cast<std::int32_t>(area.top),
+                        static_cast<std::int32_t>(area.right),
+                        static_cast<std::int32_t>(area.bottom)};
+  if (changed_.IsEmpty()) {
+    changed_ = rect;
+    return;
+  }
+  changed_ = {std::min(changed_.left, rect.left), std::min(changed_.top, rect.top),
+              std::max(changed_.right, rect.right), std::max(changed_.bottom, rect.bottom)};
+}
