@@ -299,6 +299,31 @@ describe('keyboard and menus', () => {
   }
 });
 
+describe('the pixel ratio', () => {
+  test('a new ratio redraws the board at it, the same board in more pixels', kCase, async () => {
+    await withPage('', async (page, problems) => {
+      await waitForStartupTick(page);
+      await spawnByClicks(page);
+      const atOne = await boardPicture(page);
+      // As when the window moves to a screen of twice the density.
+      await page.setViewport({width: 800, height: 560, deviceScaleFactor: 2});
+      await page.waitForFunction(() => document.getElementById('board').width === 1324,
+                                 {timeout: 10000});
+      const atTwo = await boardPicture(page);
+      assert.deepEqual([atTwo.width, atTwo.height], [1324, 894]);
+      // Every cell's centre keeps its colour.
+      for (let y = 30; y < 420; y += 20) {
+        for (let x = 30; x < 420; x += 20) {
+          const one = atOne.rgba.readUInt32BE((y * atOne.width + x) * 4);
+          const two = atTwo.rgba.readUInt32BE((2 * y * atTwo.width + 2 * x) * 4);
+          assert.equal(two, one, `cell centre (${x}, ${y})`);
+        }
+      }
+      assert.deepEqual(problems, []);
+    });
+  });
+});
+
 describe('the address and visibility', () => {
   test('?seed=7 gives the player\'s --seed 7 board', kCase, async () => {
     await withPage('?seed=7', async (page) => {

@@ -233,16 +233,25 @@
       }
     });
 
-    // A new device pixel ratio (zoom, another screen) redraws the board at it.
-    const followScale = () => {
-      matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener(
-          'change', () => {
-            dialog.setScale(window.devicePixelRatio || 1);
-            followScale();
-          },
-          {once: true});
+    // A new device pixel ratio (zoom, another screen) redraws the board at
+    // it. Browsers tell of it by a resize, a change of the resolution's media
+    // query, or both.
+    let ratio = window.devicePixelRatio || 1;
+    const followRatio = () => {
+      const now = window.devicePixelRatio || 1;
+      if (now !== ratio) {
+        ratio = now;
+        dialog.setScale(ratio);
+      }
     };
-    followScale();
+    const watchResolution = () => {
+      matchMedia(`(resolution: ${ratio}dppx)`).addEventListener('change', () => {
+        followRatio();
+        watchResolution();
+      }, {once: true});
+    };
+    watchResolution();
+    window.addEventListener('resize', followRatio);
 
     dialog.showWholeBoard();
     performance.mark('pastura-first-frame');
