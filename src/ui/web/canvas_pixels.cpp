@@ -16,9 +16,10 @@ void CanvasPixels::CopyFrom(const RasterSurface& surface, const DeviceRect& rect
   const std::vector<std::uint32_t>& pixels = surface.Pixels();
   for (std::int32_t y = top; y < bottom; ++y) {
     const std::size_t row = static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
-    for (std::int32_t x = left; x < right; ++x) {
-      const std::uint32_t pixel = pixels[row + static_cast<std::size_t>(x)];
-      std::uint8_t* out = &bytes_[(row + static_cast<std::size_t>(x)) * 4];
+    for (std::size_t i = row + static_cast<std::size_t>(left);
+         i < row + static_cast<std::size_t>(right); ++i) {
+      const std::uint32_t pixel = pixels[i];
+      std::uint8_t* out = &bytes_[i * 4];
       out[0] = static_cast<std::uint8_t>(pixel >> 16);
       out[1] = static_cast<std::uint8_t>(pixel >> 8);
       out[2] = static_cast<std::uint8_t>(pixel);
