@@ -1,5 +1,6 @@
 // The page's view of the program: the dialog (its commands, show, timers and
-// board), the two dialogs' layouts in pixels, and the help text. The page's
+// board), the two dialogs' layouts in pixels, the help text and the spawn
+// generator's default seed. The page's
 // script (site/page.js) builds the dialog from these and calls nothing else.
 
 #include <emscripten/bind.h>
@@ -12,6 +13,7 @@
 #include "dialog_layout.h"
 #include "dialog_units.h"
 #include "help_text.h"
+#include "random.h"
 #include "timers.h"
 #include "web_dialog.h"
 
@@ -144,6 +146,7 @@ EMSCRIPTEN_BINDINGS(pastura) {
   emscripten::function("mainDialog", &MainDialog);
   emscripten::function("aboutBox", &AboutBox);
   emscripten::function("help", &Help);
+  emscripten::constant("defaultSeed", Random::kDefaultSeed);
   emscripten::class_<WebDialog>("Dialog")
       .constructor<val, std::uint32_t, double>()
       .function("command", &Command)

@@ -10,7 +10,6 @@
 
 (() => {
   const kMaxSeed = 4294967295;
-  const kDefaultSeed = 1;
   // Element ids of the controls the page's users and tests look up.
   const kElementIds = {IDC_ITERATIONS: 'iterations', IDC_REPORT: 'report'};
 
@@ -18,10 +17,10 @@
   const context = board.getContext('2d');
 
   // ?seed=N: the spawn generator's start, as the player's --seed.
-  function seedFromAddress() {
+  function seedFromAddress(defaultSeed) {
     const text = new URLSearchParams(location.search).get('seed');
     if (text === null) {
-      return kDefaultSeed;
+      return defaultSeed;
     }
     if (!/^[0-9]{1,10}$/.test(text) || Number(text) > kMaxSeed) {
       throw new Error(`bad seed '${text}': expected a number 0..${kMaxSeed}`);
@@ -190,8 +189,8 @@
   }
 
   async function start() {
-    const seed = seedFromAddress();
     const program = await createPastura();
+    const seed = seedFromAddress(program.defaultSeed);
     const layout = program.mainDialog();
     document.title = layout.caption;
 
