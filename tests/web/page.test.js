@@ -299,6 +299,29 @@ describe('keyboard and menus', () => {
   }
 });
 
+describe('the context menu from the keyboard', () => {
+  test('Shift+F10 opens it on the focused button and Esc gives the focus back', kCase, async () => {
+    await withPage('', async (page) => {
+      await page.keyboard.down('Shift');
+      await page.keyboard.press('F10');
+      await page.keyboard.up('Shift');
+      assert.equal(await page.evaluate(() => document.activeElement.id), 'menu-about');
+      await page.keyboard.press('Escape');
+      assert.equal(await page.$eval('#menu', (menu) => menu.hidden), true);
+      assert.equal(await page.evaluate(() => document.activeElement.dataset.control), 'IDC_PLANT');
+    });
+  });
+
+  test('the Menu key opens it and A chooses About', kCase, async () => {
+    await withPage('', async (page) => {
+      await page.keyboard.press('ContextMenu');
+      await page.keyboard.press('a');
+      assert.equal(await page.$eval('#about', (about) => about.open), true);
+      assert.equal(await page.$eval('#menu', (menu) => menu.hidden), true);
+    });
+  });
+});
+
 describe('the pixel ratio', () => {
   test('a new ratio redraws the board at it, the same board in more pixels', kCase, async () => {
     await withPage('', async (page, problems) => {
