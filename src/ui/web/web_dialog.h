@@ -2,9 +2,10 @@
 // the shared dialog rules, shown in a WebWindow.
 #pragma once
 
-#include <cstdint>
-
 #include <emscripten/val.h>
+
+#include <cstdint>
+#include <utility>
 
 #include "dialog_controller.h"
 #include "tick.h"
