@@ -30,6 +30,12 @@ if [[ "${1:-all}" != desktop ]]; then
   packages+=(clang-14 libclang-rt-14-dev)
   # Long-run checks: valgrind's memcheck and GNU time for peak memory.
   packages+=(valgrind time)
+  # The web page: Emscripten builds it; its tests drive Chromium from Node.js
+  # with a package from npm. A Node.js from elsewhere, with its own npm, will do.
+  packages+=(emscripten chromium)
+  if ! command -v npm >/dev/null; then
+    packages+=(nodejs npm)
+  fi
 fi
 
 missing=()

@@ -1,0 +1,160 @@
+// The page's view of the program: the dialog (its commands, show, timers and
+// board), the two dialogs' layouts in pixels, the help text and the spawn
+// generator's default seed. The page's
+// script (site/page.js) builds the dialog from these and calls nothing else.
+
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "dialog_layout.h"
+#include "dialog_units.h"
+#include "help_text.h"
+#include "random.h"
+#include "timers.h"
+#include "web_dialog.h"
+
+namespace {
+
+using emscripten::val;
+
+val Text(std::string_view text) {
+  return val(std::string(text));
+}
+
+// A rectangle in dialog units as the page's pixels: left, top, width, height.
+val Pixels(const dialog_layout::UnitRect& rect) {
+  const dialog_units::PixelRect pixels = dialog_units::ToPixels(rect);
+  val out = val::object();
+  out.set("left", pixels.left);
+  out.set("top", pixels.top);
+  out.set("width", pixels.width());
+  out.set("height", pixels.height());
+  return out;
+}
+
+std::string_view KindName(dialog_layout::ControlKind kind) {
+  switch (kind) {
+    case dialog_layout::ControlKind::kPushButton:
+      return "button";
+    case dialog_layout::ControlKind::kDefaultButton:
+      return "default-button";
+    case dialog_layout::ControlKind::kLabel:
+      return "label";
+    case dialog_layout::ControlKind::kIcon:
+      return "icon";
+    case dialog_layout::ControlKind::kListBox:
+      return "list";
+  }
+  return "";
+}
+
+val Control(const dialog_layout::Control& control) {
+  val out = val::object();
+  out.set("id", control.id);
+  out.set("name", Text(control.name));
+  out.set("kind", Text(KindName(control.kind)));
+  out.set("text", Text(control.text));
+  out.set("rect", Pixels(control.rect));
+  return out;
+}
+
+val Size(const dialog_layout::UnitSize& size) {
+  val out = val::object();
+  out.set("width", dialog_units::ToPixelsX(size.width));
+  out.set("height", dialog_units::ToPixelsY(size.height));
+  return out;
+}
+
+// The main dialog: caption, client size and controls in tab order.
+val MainDialog() {
+  val controls = val::array();
+  for (const dialog_layout::Control& control : dialog_layout::kMainDialogControls) {
+    controls.call<void>("push", Control(control));
+  }
+  val out = val::object();
+  out.set("caption", Text(dialog_layout::kMainDialogCaption));
+  out.set("size", Size(dialog_layout::kMainDialogSize));
+  out.set("controls", controls);
+  out.set("startupTimer", TIMER_STARTUP);
+  out.set("stepTimer", TIMER_STEP);
+  return out;
+}
+
+val AboutBox() {
+  val out = val::object();
+  out.set("caption", Text(dialog_layout::kAboutBoxCaption));
+  out.set("size", Size(dialog_layout::kAboutBoxSize));
+  out.set("icon", Pixels(dialog_layout::kAboutIconRect));
+  val name = val::object();
+  name.set("text", Text("Pastura Version " PASTURA_VERSION));
+  name.set("rect", Pixels(dialog_layout::kAboutNameRect));
+  out.set("name", name);
+  out.set("line", Control(dialog_layout::kAboutLine));
+  out.set("ok", Control(dialog_layout::kAboutOk));
+  return out;
+}
+
+val Help() {
+  val out = val::object();
+  out.set("title", Text(kHelpTitle));
+  out.set("text", Text(kHelpText));
+  return out;
+}
+
+bool Command(WebDialog& dialog, int id) {
+  return dialog.Controller().OnCommand(id);
+}
+
+void Shown(WebDialog& dialog) {
+  dialog.Controller().OnShowWindow(true);
+}
+
+void Timer(WebDialog& dialog, int id) {
+  dialog.Controller().OnTimer(id);
+}
+
+void SetScale(WebDialog& dialog, double scale) {
+  dialog.Window().SetScale(scale);
+}
+
+void ShowWholeBoard(WebDialog& dialog) {
+  dialog.Window().ShowWholeBoard();
+}
+
+// The board's canvas bytes, viewed in place: valid until the next call into
+// the dialog.
+val BoardBytes(WebDialog& dialog) {
+  const std::span<const std::uint8_t> bytes = dialog.Window().Pixels().Bytes();
+  return val(emscripten::typed_memory_view(bytes.size(), bytes.data()));
+}
+
+std::int32_t BoardWidth(WebDialog& dialog) {
+  return dialog.Window().Pixels().Width();
+}
+
+std::int32_t BoardHeight(WebDialog& dialog) {
+  return dialog.Window().Pixels().Height();
+}
+
+}  // namespace
+
+EMSCRIPTEN_BINDINGS(pastura) {
+  emscripten::function("mainDialog", &MainDialog);
+  emscripten::function("aboutBox", &AboutBox);
+  emscripten::function("help", &Help);
+  emscripten::constant("defaultSeed", Random::kDefaultSeed);
+  emscripten::class_<WebDialog>("Dialog")
+      .constructor<val, std::uint32_t, double>()
+      .function("command", &Command)
+      .function("shown", &Shown)
+      .function("timer", &Timer)
+      .function("setScale", &SetScale)
+      .function("showWholeBoard", &ShowWholeBoard)
+      .function("boardBytes", &BoardBytes)
+      .function("boardWidth", &BoardWidth)
+      .function("boardHeight", &BoardHeight);
+}

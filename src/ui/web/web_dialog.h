@@ -1,0 +1,29 @@
+// WebDialog: the page's one dialog, a fresh world and its schedule behind
+// the shared dialog rules, shown in a WebWindow.
+#pragma once
+
+#include <emscripten/val.h>
+
+#include <cstdint>
+#include <utility>
+
+#include "dialog_controller.h"
+#include "tick.h"
+#include "web_window.h"
+#include "world.h"
+
+class WebDialog {
+ public:
+  // `seed` starts the spawn generator; `scale` is the device pixel ratio.
+  WebDialog(emscripten::val page, std::uint32_t seed, double scale)
+      : world_(seed), window_(std::move(page), scale), controller_(world_, schedule_, window_) {}
+
+  DialogController& Controller() { return controller_; }
+  WebWindow& Window() { return window_; }
+
+ private:
+  CWorld world_;
+  Schedule schedule_;
+  WebWindow window_;
+  DialogController controller_;
+};

@@ -1,0 +1,60 @@
+#include "web_window.h"
+
+#include <utility>
+
+#include "dialog_units.h"
+
+WebWindow::WebWindow(emscripten::val page, double scale)
+    : page_(std::move(page)),
+      surface_(dialog_units::kClientWidth, dialog_units::kClientHeight, scale) {}
+
+void WebWindow::StartTimer(int id, int periodMs) {
+  page_.call<void>("startTimer", id, periodMs);
+}
+
+void WebWindow::StopTimer(int id) {
+  page_.call<void>("stopTimer", id);
+}
+
+void WebWindow::ShowReport(std::span<const std::string> lines) {
+  report_.clear();
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i > 0) {
+      report_ += '\n';
+    }
+    report_ += lines[i];
+  }
+  page_.call<void>("showReport", report_);
+}
+
+void WebWindow::SetIterationText(std::string_view text) {
+  page_.call<void>("setIterationText", std::string(text));
+}
+
+void WebWindow::EraseBoard() {
+  surface_.Clear();
+  log_.Clear();
+}
+
+void WebWindow::ShowBoard() {
+  const DeviceRect changed = surface_.TakeChangedRect();
+  if (!changed.IsEmpty()) {
+    Present(changed);
+  }
+}
+
+void WebWindow::SetScale(double scale) {
+  surface_ = RasterSurface(dialog_units::kClientWidth, dialog_units::kClientHeight, scale);
+  log_.Replay(surface_);
+  ShowWholeBoard();
+}
+
+void WebWindow::ShowWholeBoard() {
+  surface_.TakeChangedRect();
+  Present(DeviceRect{0, 0, surface_.Width(), surface_.Height()});
+}
+
+void WebWindow::Present(const DeviceRect& rect) {
+  pixels_.CopyFrom(surface_, rect);
+  page_.call<void>("showBoard", rect.left, rect.top, rect.right, rect.bottom);
+}

@@ -1,0 +1,56 @@
+// WebWindow: the main dialog's window in a web page.
+//
+// The timers, the report list and the label belong to the page's script,
+// reached through the object `page` (see site/page.js): startTimer(id,
+// periodMs), stopTimer(id), showReport(text) with the list's lines joined by
+// newlines (a line is never empty), setIterationText(text), and
+// showBoard(left, top, right, bottom) when the canvas bytes of that part of
+// the board have changed.
+//
+// The board is a RasterSurface of the client area at the page's device pixel
+// ratio. Every shape drawn since the last erase is logged too, so a new ratio
+// redraws the board exactly as it stands.
+#pragma once
+
+#include <emscripten/val.h>
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "canvas_pixels.h"
+#include "dialog_window.h"
+#include "raster_surface.h"
+#include "shape_log.h"
+#include "tee_draw_context.h"
+
+class WebWindow : public DialogWindow {
+ public:
+  WebWindow(emscripten::val page, double scale);
+
+  void StartTimer(int id, int periodMs) override;
+  void StopTimer(int id) override;
+  void ShowReport(std::span<const std::string> lines) override;
+  void SetIterationText(std::string_view text) override;
+  DrawContext& Board() override { return board_; }
+  void EraseBoard() override;
+  void ShowBoard() override;
+
+  // Draws the board again at a new display scale and shows all of it.
+  void SetScale(double scale);
+  // Shows the whole board, drawn or not: the page's first frame.
+  void ShowWholeBoard();
+
+  // The board in the canvas's bytes, as large as the surface.
+  const CanvasPixels& Pixels() const { return pixels_; }
+
+ private:
+  void Present(const DeviceRect& rect);
+
+  emscripten::val page_;
+  RasterSurface surface_;
+  ShapeLog log_;
+  TeeDrawContext board_{surface_, log_};
+  CanvasPixels pixels_;
+  std::string report_;  // the joined lines, reused from tick to tick
+};

@@ -1,0 +1,51 @@
+// The system's Chromium, headless, with a fresh profile, and the page opened
+// in it with every console error, page error and failed request collected.
+'use strict';
+
+const fs = require('node:fs');
+const os = require('node:os');
+const path = require('node:path');
+const puppeteer = require('puppeteer-core');
+
+async function launchBrowser() {
+  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'pastura-chromium-'));
+  const browser = await puppeteer.launch({
+    executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+    headless: true,
+    userDataDir: profile,
+    args: [
+      '--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+      '--disable-background-networking', '--disable-component-update', '--disable-sync',
+    ],
+  });
+  return {
+    browser,
+    close: async () => {
+      await browser.close();
+      fs.rmSync(profile, {recursive: true, force: true});
+    },
+  };
+}
+
+// Opens `url` in a new tab at the dialog's size and waits for
+// window.pastura.ready; `problems` lists what went wrong on the way.
+async function openPage(browser, url, {waitReady = true} = {}) {
+  const page = await browser.newPage();
+  await page.setViewport({width: 760, height: 520, deviceScaleFactor: 1});
+  const problems = [];
+  page.on('console', (message) => {
+    if (message.type() === 'error') problems.push(`console: ${message.text()}`);
+  });
+  page.on('pageerror', (error) => problems.push(`page error: ${error.message}`));
+  page.on('requestfailed', (request) => problems.push(`failed: ${request.url()}`));
+  page.on('response', (response) => {
+    if (response.status() >= 400) problems.push(`HTTP ${response.status()}: ${response.url()}`);
+  });
+  await page.goto(url);
+  if (waitReady) {
+    await page.evaluate(() => window.pastura.ready);
+  }
+  return {page, problems};
+}
+
+module.exports = {launchBrowser, openPage};

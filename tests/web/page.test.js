@@ -1,0 +1,437 @@
+// The web page in headless Chromium, compared with the native session player.
+//
+// Each case opens the page in a fresh tab: a fresh world. Time-based checks
+// leave wide margins (the start-up tick is awaited for seconds, not to the
+// millisecond); the figures (size, first frame, tick time) are reported as
+// diagnostics, not asserted.
+'use strict';
+
+const assert = require('node:assert/strict');
+const fs = require('node:fs');
+const os = require('node:os');
+const path = require('node:path');
+const zlib = require('node:zlib');
+const {after, before, describe, test} = require('node:test');
+
+const {launchBrowser, openPage} = require('./browser');
+const {decodePng} = require('./png');
+const player = require('./player');
+const {serveSite} = require('./site_server');
+
+const site = path.resolve(process.env.PASTURA_SITE || path.join(__dirname, '../../build-web/site'));
+const output = process.env.PASTURA_WEB_OUT || os.tmpdir();
+const kCaptions = ['Plant', 'Herbivore', 'Carnivore', 'Paint', 'Move', 'ReDraw', 'Stop', 'Start'];
+const kHeadings = ['plants', 'Herbivore', 'Carnivore'];
+const kCase = {timeout: 120000};
+
+let server;
+let chromium;
+
+before(async () => {
+  server = await serveSite(site);
+  chromium = await launchBrowser();
+});
+
+after(async () => {
+  await chromium?.close();
+  await server?.close();
+});
+
+// A fresh page at `query`, closed when `body` is done.
+async function withPage(query, body, options) {
+  const {page, problems} = await openPage(chromium.browser, server.url + query, options);
+  try {
+    await body(page, problems);
+  } finally {
+    await page.close();
+  }
+}
+
+function button(page, caption) {
+  return page.evaluateHandle(
+      (text) => [...document.querySelectorAll('button')].find((b) => b.textContent === text),
+      caption);
+}
+
+async function click(page, caption, times = 1) {
+  await page.evaluate((text, count) => {
+    const target = [...document.querySelectorAll('#dialog > button')].find(
+        (b) => b.textContent === text);
+    for (let i = 0; i < count; ++i) target.click();
+  }, caption, times);
+}
+
+const reportLines = (page) =>
+  page.$$eval('#report li', (items) => items.map((item) => item.textContent));
+const iterations = (page) => page.$eval('#iterations', (label) => label.textContent);
+
+async function waitForStartupTick(page) {
+  await page.waitForFunction(() => document.getElementById('report').children.length > 0,
+                             {timeout: 10000});
+}
+
+// Waits until the label reads at least `count`.
+async function waitForIterations(page, count) {
+  await page.waitForFunction(
+      (n) => Number(document.getElementById('iterations').textContent) >= n, {timeout: 10000},
+      count);
+}
+
+// The canvas's pixels: {width, height, rgba}.
+async function boardPicture(page) {
+  const url = await page.$eval('#board', (canvas) => canvas.toDataURL('image/png'));
+  return decodePng(Buffer.from(url.slice(url.indexOf(',') + 1), 'base64'));
+}
+
+function assertSamePicture(actual, expected) {
+  assert.deepEqual([actual.width, actual.height], [expected.width, expected.height]);
+  let differing = 0;
+  let first = null;
+  for (let i = 0; i < actual.rgba.length; i += 4) {
+    if (actual.rgba.readUInt32BE(i) !== expected.rgba.readUInt32BE(i)) {
+      ++differing;
+      first ??= {x: (i / 4) % actual.width, y: Math.floor(i / 4 / actual.width),
+                 page: actual.rgba.readUInt32BE(i).toString(16),
+                 player: expected.rgba.readUInt32BE(i).toString(16)};
+    }
+  }
+  assert.equal(differing, 0, `${differing} pixels differ, the first ${JSON.stringify(first)}`);
+}
+
+const kSpawns = 'plant plant plant plant plant herbivore herbivore herbivore carnivore carnivore';
+
+async function spawnByClicks(page) {
+  await click(page, 'Plant', 5);
+  await click(page, 'Herbivore', 3);
+  await click(page, 'Carnivore', 2);
+}
+
+const delay = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+
+describe('loading the page', () => {
+  test('loads without a console error or failed request and is titled Pastura', kCase, async () => {
+    await withPage('', async (page, problems) => {
+      await waitForStartupTick(page);
+      assert.equal(await page.title(), 'Pastura');
+      const icon = await page.$eval('link[rel=icon]', (link) => link.href);
+      const status = await page.evaluate((href) => fetch(href).then((r) => r.status), icon);
+      assert.equal(status, 200);
+      assert.deepEqual(problems, []);
+    });
+  });
+
+  test('the start-up tick comes about a second after the first frame', kCase, async () => {
+    await withPage('', async (page) => {
+      await page.waitForFunction(() => {
+        if (document.getElementById('report').children.length === 0) return false;
+        window.firstReportAt ??= performance.now();
+        return true;
+      }, {polling: 'mutation', timeout: 10000});
+      const elapsed = await page.evaluate(
+          () => window.firstReportAt - performance.getEntriesByName('pastura-first-frame')[0].startTime);
+      assert.ok(elapsed >= 500 && elapsed <= 3000, `the first tick came after ${elapsed} ms`);
+      assert.deepEqual(await reportLines(page), kHeadings);
+      assert.equal(await iterations(page), '0');
+    });
+  });
+
+  test('the dialog has its eight buttons, caption and label in the layout', kCase, async () => {
+    await withPage('', async (page) => {
+      const buttons = await page.$$eval('#dialog > button', (all) => all.map((b) => b.textContent));
+      assert.deepEqual(buttons, kCaptions);
+      const caption = await page.$eval('#iterations + span', (label) => label.textContent);
+      assert.equal(caption, 'iterations');
+      assert.equal(await page.$eval('#report', (list) => list.tagName), 'UL');
+      // Move sits below Carnivore and above Stop, all in the right-hand column.
+      const tops = await page.$$eval('#dialog > button', (all) => all.map((b) => b.offsetTop));
+      assert.ok(tops[2] < tops[4] && tops[4] < tops[6] && tops[6] < tops[7]);
+    });
+  });
+
+  test('a bad seed in the address shows one line and starts nothing', kCase, async () => {
+    await withPage('?seed=12x', async (page) => {
+      const failure = await page.evaluate(() => window.pastura.ready.then(() => '', (e) => e.message));
+      assert.match(failure, /^bad seed '12x'/);
+      const shown = await page.$eval('#error', (error) => error.textContent);
+      assert.equal(shown.split('\n').length, 1);
+      assert.ok(shown.includes("bad seed '12x'"));
+    }, {waitReady: false});
+  });
+});
+
+describe('a session by clicks', () => {
+  test('after the spawns and ReDraw the board equals the player\'s picture', kCase, async () => {
+    await withPage('', async (page) => {
+      await waitForStartupTick(page);
+      await spawnByClicks(page);
+      await click(page, 'ReDraw');
+      assertSamePicture(await boardPicture(page), player.picture(`tick ${kSpawns} redraw`));
+    });
+  });
+
+  test('after Move and a few steps the list equals the player\'s report', kCase, async () => {
+    await withPage('', async (page) => {
+      await waitForStartupTick(page);
+      await spawnByClicks(page);
+      await click(page, 'ReDraw');
+      await click(page, 'Move');
+      await waitForIterations(page, 4);
+      await click(page, 'Stop');
+      const steps = await iterations(page);
+      const blocks = player.report(`tick ${kSpawns} redraw tick ${steps}`);
+      assert.equal(blocks.at(-1).iterations, steps);
+      assert.deepEqual(await reportLines(page), blocks.at(-1).lines);
+      const script = `tick ${kSpawns} redraw tick ${steps}`;
+      assertSamePicture(await boardPicture(page), player.picture(script));
+    });
+  });
+});
+
+describe('stepping', () => {
+  test('Stop stops: nothing changes for a second', kCase, async () => {
+    await withPage('', async (page) => {
+      await waitForStartupTick(page);
+      await spawnByClicks(page);
+      await click(page, 'Move');
+      await waitForIterations(page, 2);
+      await click(page, 'Stop');
+      const label = await iterations(page);
+      const board = await boardPicture(page);
+      await delay(1200);
+      assert.equal(await iterations(page), label);
+      assertSamePicture(await boardPicture(page), board);
+    });
+  });
+
+  test('Start steps the world', kCase, async () => {
+    await withPage('', async (page) => {
+      await waitForStartupTick(page);
+      await click(page, 'Start');
+      await waitForIterations(page, 3);
+    });
+  });
+
+  test('Paint shows the empty grid until the next step', kCase, async () => {
+    await withPage('', async (page) => {
+      await waitForStartupTick(page);
+      await spawnByClicks(page);
+      await click(page, 'Paint');
+      const grid = player.picture(`tick ${kSpawns} paint`);
+      assertSamePicture(await boardPicture(page), grid);
+      await click(page, 'Move');
+      await waitForIterations(page, 1);
+      await click(page, 'Stop');
+      const steps = await iterations(page);
+      assertSamePicture(await boardPicture(page), player.picture(`tick ${kSpawns} paint tick ${steps}`));
+    });
+  });
+});
+
+describe('keyboard and menus', () => {
+  test('Tab goes through the buttons in the dialog\'s order, then the list', kCase, async () => {
+    await withPage('', async (page) => {
+      const focused = () => page.evaluate(() => document.activeElement.dataset.control);
+      const order = [await focused()];
+      for (let i = 0; i < 8; ++i) {
+        await page.keyboard.press('Tab');
+        order.push(await focused());
+      }
+      assert.deepEqual(order, ['IDC_PLANT', 'IDC_HERBIVORE', 'IDC_CARNIVORE', 'IDC_PAINT',
+                               'IDC_MOVE', 'IDC_REDRAW', 'IDC_STOP', 'IDC_START', 'IDC_REPORT']);
+    });
+  });
+
+  test('Enter on a focused button presses it', kCase, async () => {
+    await withPage('', async (page) => {
+      await waitForStartupTick(page);
+      await (await button(page, 'Move')).focus();
+      await page.keyboard.press('Enter');
+      await waitForIterations(page, 2);
+    });
+  });
+
+  test('Esc and Enter on the list change nothing', kCase, async () => {
+    await withPage('', async (page, problems) => {
+      await waitForStartupTick(page);
+      await page.focus('#report');
+      await page.keyboard.press('Enter');
+      await page.keyboard.press('Escape');
+      const board = await boardPicture(page);
+      await delay(500);
+      assert.equal(await iterations(page), '0');
+      assert.deepEqual(await reportLines(page), kHeadings);
+      assertSamePicture(await boardPicture(page), board);
+      assert.equal(await page.evaluate(() => document.activeElement.id), 'report');
+      assert.deepEqual(problems, []);
+    });
+  });
+
+  test('F1 shows the help, and Esc closes it', kCase, async () => {
+    await withPage('', async (page) => {
+      await page.keyboard.press('F1');
+      assert.equal(await page.$eval('#help', (help) => help.open), true);
+      assert.equal(await page.$eval('#help-caption', (c) => c.textContent), 'Pastura Help');
+      const text = await page.$eval('#help-text', (p) => p.textContent);
+      assert.ok(text.startsWith('Plant, Herbivore, Carnivore: add one entity'), text);
+      await page.keyboard.press('Escape');
+      assert.equal(await page.$eval('#help', (help) => help.open), false);
+    });
+  });
+
+  for (const [where, selector] of [['board', '#board'], ['page', 'body']]) {
+    test(`the ${where}'s context menu opens About Pastura`, kCase, async () => {
+      await withPage('', async (page) => {
+        const target = await page.$(selector);
+        const box = await target.boundingBox();
+        const x = where === 'board' ? box.x + 100 : box.x + 720;
+        await page.mouse.click(x, box.y + 100, {button: 'right'});
+        const entry = await page.$eval('#menu', (menu) =>
+          menu.hidden ? null : menu.querySelector('[role=menuitem]').textContent);
+        assert.equal(entry, 'About Pastura...');
+        await page.click('#menu-about');
+        assert.equal(await page.$eval('#about', (about) => about.open), true);
+        assert.equal(await page.$eval('#about-name', (name) => name.textContent),
+                     'Pastura Version 1.0');
+        await page.click('#about-ok');
+        assert.equal(await page.$eval('#about', (about) => about.open), false);
+      });
+    });
+  }
+});
+
+describe('the context menu from the keyboard', () => {
+  test('Shift+F10 opens it on the focused button and Esc gives the focus back', kCase, async () => {
+    await withPage('', async (page) => {
+      await page.keyboard.down('Shift');
+      await page.keyboard.press('F10');
+      await page.keyboard.up('Shift');
+      assert.equal(await page.evaluate(() => document.activeElement.id), 'menu-about');
+      await page.keyboard.press('Escape');
+      assert.equal(await page.$eval('#menu', (menu) => menu.hidden), true);
+      assert.equal(await page.evaluate(() => document.activeElement.dataset.control), 'IDC_PLANT');
+    });
+  });
+
+  test('the Menu key opens it and A chooses About', kCase, async () => {
+    await withPage('', async (page) => {
+      await page.keyboard.press('ContextMenu');
+      await page.keyboard.press('a');
+      assert.equal(await page.$eval('#about', (about) => about.open), true);
+      assert.equal(await page.$eval('#menu', (menu) => menu.hidden), true);
+    });
+  });
+});
+
+describe('the pixel ratio', () => {
+  test('a new ratio redraws the board at it, the same board in more pixels', kCase, async () => {
+    await withPage('', async (page, problems) => {
+      await waitForStartupTick(page);
+      await spawnByClicks(page);
+      const atOne = await boardPicture(page);
+      // As when the window moves to a screen of twice the density.
+      await page.setViewport({width: 800, height: 560, deviceScaleFactor: 2});
+      await page.waitForFunction(() => document.getElementById('board').width === 1324,
+                                 {timeout: 10000});
+      const atTwo = await boardPicture(page);
+      assert.deepEqual([atTwo.width, atTwo.height], [1324, 894]);
+      // Every cell's centre keeps its colour.
+      for (let y = 30; y < 420; y += 20) {
+        for (let x = 30; x < 420; x += 20) {
+          const one = atOne.rgba.readUInt32BE((y * atOne.width + x) * 4);
+          const two = atTwo.rgba.readUInt32BE((2 * y * atTwo.width + 2 * x) * 4);
+          assert.equal(two, one, `cell centre (${x}, ${y})`);
+        }
+      }
+      assert.deepEqual(problems, []);
+    });
+  });
+});
+
+describe('the address and visibility', () => {
+  test('?seed=7 gives the player\'s --seed 7 board', kCase, async () => {
+    await withPage('?seed=7', async (page) => {
+      await waitForStartupTick(page);
+      await spawnByClicks(page);
+      assertSamePicture(await boardPicture(page),
+                        player.picture(`tick ${kSpawns}`, ['--seed', '7']));
+    });
+  });
+
+  test('a hidden page stops stepping and resumes when shown', kCase, async () => {
+    await withPage('', async (page) => {
+      await waitForStartupTick(page);
+      await click(page, 'Move');
+      await waitForIterations(page, 2);
+      const other = await chromium.browser.newPage();
+      try {
+        await other.bringToFront();
+        await page.waitForFunction(() => document.hidden, {timeout: 10000});
+        const label = await iterations(page);
+        await delay(1200);
+        assert.equal(await iterations(page), label);
+        await page.bringToFront();
+        await page.waitForFunction(() => !document.hidden, {timeout: 10000});
+        await waitForIterations(page, Number(label) + 2);
+      } finally {
+        await other.close();
+      }
+    });
+  });
+});
+
+describe('figures', () => {
+  test('the module\'s size after gzip', kCase, (t) => {
+    const size = ['pastura.js', 'pastura.wasm']
+        .map((name) => zlib.gzipSync(fs.readFileSync(path.join(site, name)), {level: 9}).length)
+        .reduce((a, b) => a + b);
+    t.diagnostic(`pastura.js + pastura.wasm after gzip -9: ${(size / 1024).toFixed(1)} KiB`);
+  });
+
+  test('the first frame after navigation', kCase, async (t) => {
+    await withPage('', async (page) => {
+      const at = await page.evaluate(
+          () => performance.getEntriesByName('pastura-first-frame')[0].startTime);
+      t.diagnostic(`first frame ${at.toFixed(0)} ms after navigation`);
+    });
+  });
+
+  test('a full-table tick in the page, over 500 ticks', kCase, async (t) => {
+    await withPage('', async (page) => {
+      await waitForStartupTick(page);
+      const mean = await page.evaluate(() => {
+        const buttons = [...document.querySelectorAll('#dialog > button')];
+        const press = (text) => buttons.find((b) => b.textContent === text).click();
+        // Spawns beyond a full table are refused, so this tops every table up.
+        const fill = () => {
+          for (let i = 0; i < 100; ++i) ['Plant', 'Herbivore', 'Carnivore'].forEach(press);
+        };
+        let spent = 0;
+        for (let tick = 0; tick < 500; ++tick) {
+          if (tick % 10 === 0) fill();
+          const start = performance.now();
+          window.pastura.tick();
+          spent += performance.now() - start;
+        }
+        return spent / 500;
+      });
+      const lines = (await reportLines(page)).length;
+      t.diagnostic(`full-table tick in the page: ${mean.toFixed(3)} ms mean over 500 ` +
+                   `(${lines} report lines at the end)`);
+    });
+  });
+
+  test('a screenshot of the page after a few steps', kCase, async () => {
+    await withPage('', async (page) => {
+      await waitForStartupTick(page);
+      await click(page, 'Plant', 10);
+      await click(page, 'Herbivore', 8);
+      await click(page, 'Carnivore', 6);
+      await page.evaluate(() => {
+        for (let i = 0; i < 12; ++i) window.pastura.tick();
+      });
+      const file = path.join(output, 'screenshot-web.png');
+      await page.screenshot({path: file, clip: {x: 0, y: 0, width: 694, height: 479}});
+      assert.ok(fs.statSync(file).size > 0);
+    });
+  });
+});

@@ -1,0 +1,120 @@
+// The web page's board without a browser: the shape log that redraws the
+// board at a new pixel ratio, and the canvas bytes the page puts on screen.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "canvas_pixels.h"
+#include "raster_surface.h"
+#include "shape_log.h"
+#include "tee_draw_context.h"
+#include "world.h"
+
+namespace {
+
+constexpr std::int32_t kWidth = 662;
+constexpr std::int32_t kHeight = 447;
+
+// A world with a few of every kind, drawn whole.
+void DrawSession(DrawContext& dc) {
+  CWorld world;
+  for (int i = 0; i < 5; ++i) {
+    world.SpawnPlant(dc);
+  }
+  for (int i = 0; i < 3; ++i) {
+    world.SpawnHerbivore(dc);
+    world.SpawnCarnivore(dc);
+  }
+  world.RedrawAll(dc);
+}
+
+class ShapeLogTest : public ::testing::Test {
+ protected:
+  ShapeLog log_;
+};
+
+TEST_F(ShapeLogTest, ReplayAtAnotherScaleEqualsDrawingAtItDirectly) {
+  RasterSurface first(kWidth, kHeight, 1.0);
+  TeeDrawContext both(first, log_);
+  DrawSession(both);
+
+  for (const double scale : {1.0, 1.5, 2.0}) {
+    RasterSurface replayed(kWidth, kHeight, scale);
+    log_.Replay(replayed);
+    RasterSurface direct(kWidth, kHeight, scale);
+    DrawSession(direct);
+    EXPECT_EQ(replayed.Pixels(), direct.Pixels()) << "at scale " << scale;
+  }
+}
+
+TEST_F(ShapeLogTest, ReplayKeepsEachShapesPen) {
+  log_.SelectPen(5, {255, 0, 0});
+  log_.Rectangle({10, 10, 30, 30});
+  log_.SelectPen(1, {0, 0, 255});
+  log_.Ellipse({40, 10, 60, 30});
+  RasterSurface replayed(100, 50, 1.0);
+  log_.Replay(replayed);
+  EXPECT_EQ(replayed.At(10, 20), 0xFFFF0000u);
+  EXPECT_EQ(replayed.At(40, 20), 0xFF0000FFu);
+  EXPECT_EQ(replayed.At(20, 20), 0xFFFFFFFFu);
+}
+
+TEST_F(ShapeLogTest, ClearForgetsEveryShape) {
+  DrawSession(log_);
+  log_.Clear();
+  RasterSurface replayed(kWidth, kHeight, 1.0);
+  log_.Replay(replayed);
+  EXPECT_EQ(replayed.Pixels(), RasterSurface(kWidth, kHeight, 1.0).Pixels());
+}
+
+class CanvasPixelsTest : public ::testing::Test {
+ protected:
+  // The four bytes of the pixel at (x, y).
+  std::uint32_t BytesAt(std::int32_t x, std::int32_t y) const {
+    const std::uint8_t* p = &pixels_.Bytes()[static_cast<std::size_t>(y * pixels_.Width() + x) * 4];
+    return std::uint32_t{p[0]} << 24 | std::uint32_t{p[1]} << 16 | std::uint32_t{p[2]} << 8 | p[3];
+  }
+
+  RasterSurface surface_{100, 50, 1.0};
+  CanvasPixels pixels_;
+};
+
+TEST_F(CanvasPixelsTest, GivesRedGreenBlueAlphaInThatOrder) {
+  surface_.SelectPen(3, {0x12, 0x34, 0x56});
+  surface_.Rectangle({10, 10, 30, 30});
+  pixels_.CopyFrom(surface_, surface_.TakeChangedRect());
+  EXPECT_EQ(pixels_.Width(), 100);
+  EXPECT_EQ(pixels_.Height(), 50);
+  EXPECT_EQ(BytesAt(10, 20), 0x123456FFu);
+  EXPECT_EQ(BytesAt(20, 20), 0xFFFFFFFFu);
+}
+
+TEST_F(CanvasPixelsTest, CopiesOnlyTheGivenPart) {
+  surface_.Clear();
+  pixels_.CopyFrom(surface_, surface_.TakeChangedRect());
+  surface_.SelectPen(1, {0, 0, 0});
+  surface_.Rectangle({0, 0, 100, 50});
+  pixels_.CopyFrom(surface_, DeviceRect{0, 0, 50, 50});
+  EXPECT_EQ(BytesAt(0, 0), 0x000000FFu);
+  EXPECT_EQ(BytesAt(99, 0), 0xEFEFEFFFu);
+}
+
+TEST_F(CanvasPixelsTest, ClipsAPartBeyondTheSurface) {
+  surface_.Clear();
+  pixels_.CopyFrom(surface_, DeviceRect{-20, -20, 500, 500});
+  EXPECT_EQ(BytesAt(0, 0), 0xEFEFEFFFu);
+  EXPECT_EQ(BytesAt(99, 49), 0xEFEFEFFFu);
+}
+
+TEST_F(CanvasPixelsTest, TakesTheSizeOfASurfaceAtAnotherScale) {
+  pixels_.CopyFrom(surface_, DeviceRect{0, 0, 100, 50});
+  RasterSurface larger(100, 50, 2.0);
+  pixels_.CopyFrom(larger, DeviceRect{0, 0, larger.Width(), larger.Height()});
+  EXPECT_EQ(pixels_.Width(), 200);
+  EXPECT_EQ(pixels_.Height(), 100);
+  EXPECT_EQ(pixels_.Bytes().size(), 200u * 100u * 4u);
+  EXPECT_EQ(BytesAt(199, 99), 0xEFEFEFFFu);
+}
+
+}  // namespace
