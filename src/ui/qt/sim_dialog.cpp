@@ -124,6 +124,10 @@ void CSimDialog::CreateControls() {
         report_ = new QListView(this);
         Identify(report_, control);
         report_->setModel(reportModel_);
+        // A plain one-pixel box, as the list box's border: the style's
+        // sunken panel loses its lines at fractional display scales.
+        report_->setFrameStyle(QFrame::Box | QFrame::Plain);
+        report_->setLineWidth(1);
         report_->setEditTriggers(QAbstractItemView::NoEditTriggers);
         report_->setUniformItemSizes(true);
         report_->setFocusPolicy(Qt::StrongFocus);
