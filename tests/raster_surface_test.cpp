@@ -156,14 +156,28 @@ TEST_F(RasterSurfaceTest, HugeShapesAcrossTheSurfaceDrawOnlyTheirVisiblePart) {
   EXPECT_EQ(surface.TakeChangedRect(), (DeviceRect{0, 0, 662, 447}));
 }
 
-TEST_F(RasterSurfaceTest, ClearFillsEverythingWithTheBackgroundAndMarksItChanged) {
+// Clearing marks as changed only what was drawn on since the last clearing:
+// the window then repaints the board, not the controls beside it.
+TEST_F(RasterSurfaceTest, ClearFillsEverythingWithTheBackgroundAndMarksWhatWasDrawn) {
   world.AddPlant(3, 3);
   world.AddHerbivore(4, 4, kHeadingDown);
   world.RedrawAll(surface);
-  surface.TakeChangedRect();
+  const DeviceRect drawn = surface.TakeChangedRect();
   surface.Clear();
   EXPECT_EQ(surface.Pixels(), std::vector<std::uint32_t>(662u * 447u, kSurfaceBackground));
-  EXPECT_EQ(surface.TakeChangedRect(), (DeviceRect{0, 0, 662, 447}));
+  EXPECT_EQ(surface.TakeChangedRect(), drawn);
+  surface.Clear();
+  EXPECT_TRUE(surface.TakeChangedRect().IsEmpty());
+}
+
+TEST_F(RasterSurfaceTest, ClearAfterAShapeOffTheGridRemovesIt) {
+  surface.SelectPen(5, {255, 0, 0});
+  surface.Rectangle({600, 400, 700, 500});
+  surface.TakeChangedRect();
+  surface.Clear();
+  EXPECT_EQ(surface.At(661, 446), kSurfaceBackground);
+  EXPECT_EQ(surface.At(598, 398), kSurfaceBackground);
+  EXPECT_EQ(surface.TakeChangedRect(), (DeviceRect{598, 398, 662, 447}));
 }
 
 TEST_F(RasterSurfaceTest, ChangedRectCoversEveryShapeSinceItWasLastTaken) {

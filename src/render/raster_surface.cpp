@@ -14,6 +14,17 @@ std::int32_t DeviceLength(const DeviceScale& scale, std::int32_t logical) {
       std::min<std::int64_t>(device, std::numeric_limits<std::int32_t>::max()));
 }
 
+DeviceRect Union(const DeviceRect& a, const DeviceRect& b) {
+  if (a.IsEmpty()) {
+    return b;
+  }
+  if (b.IsEmpty()) {
+    return a;
+  }
+  return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+          std::max(a.bottom, b.bottom)};
+}
+
 }  // namespace
 
 // Device edges in 64 bits, so that mapping and widening by a pen never
@@ -87,9 +98,12 @@ void RasterSurface::Ellipse(const Box& box) {
   MarkChanged(visible);
 }
 
+// Everything outside the area drawn on since the last clearing still has the
+// background, so only that area is filled, and only it has changed.
 void RasterSurface::Clear() {
-  std::fill(pixels_.begin(), pixels_.end(), kSurfaceBackground);
-  MarkChanged(Bounds());
+  Fill({drawn_.left, drawn_.top, drawn_.right, drawn_.bottom}, kSurfaceBackground);
+  changed_ = Union(changed_, drawn_);
+  drawn_ = DeviceRect{};
 }
 
 DeviceRect RasterSurface::TakeChangedRect() {
@@ -150,10 +164,6 @@ void RasterSurface::MarkChanged(const Edges& area) {
   const DeviceRect rect{static_cast<std::int32_t>(area.left), static_cast<std::int32_t>(area.top),
                         static_cast<std::int32_t>(area.right),
                         static_cast<std::int32_t>(area.bottom)};
-  if (changed_.IsEmpty()) {
-    changed_ = rect;
-    return;
-  }
-  changed_ = {std::min(changed_.left, rect.left), std::min(changed_.top, rect.top),
-              std::max(changed_.right, rect.right), std::max(changed_.bottom, rect.bottom)};
+  changed_ = Union(changed_, rect);
+  drawn_ = Union(drawn_, rect);
 }

@@ -72,7 +72,8 @@ class RasterSurface : public DrawContext {
   void Rectangle(const Box& box) override;
   void Ellipse(const Box& box) override;
 
-  // Fills the whole buffer with the background; all of it counts as changed.
+  // Returns the whole buffer to the background; the part drawn on since the
+  // last clearing counts as changed, so a face repaints no more than that.
   void Clear();
 
   // Device pixels.
@@ -106,4 +107,5 @@ class RasterSurface : public DrawContext {
   std::int64_t penReach_ = 0;  // H
   std::uint32_t penColour_ = 0xFF000000;
   DeviceRect changed_;
+  DeviceRect drawn_;  // all that was drawn on since the last clearing
 };

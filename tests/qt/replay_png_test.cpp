@@ -7,9 +7,19 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "image_draw_context.h"
+#include "raster_surface.h"
 #include "sim_dialog.h"
 #include "timers.h"
+
+namespace {
+
+QImage SurfaceImage(const RasterSurface& surface) {
+  return QImage(reinterpret_cast<const uchar*>(surface.Pixels().data()), surface.Width(),
+                surface.Height(), static_cast<qsizetype>(surface.Width()) * 4,
+                QImage::Format_RGB32);
+}
+
+}  // namespace
 
 class ReplayPngTest : public QObject {
   Q_OBJECT
@@ -35,7 +45,7 @@ class ReplayPngTest : public QObject {
     CSimDialog dialog(world, schedule);  // never shown: no start-up tick
     for (const QString& command : session) {
       if (command == "tick") {
-        dialog.OnTimer(TIMER_STEP);
+        dialog.Controller().OnTimer(TIMER_STEP);
         continue;
       }
       const QString button = command == "redraw" ? "IDC_REDRAW" : "IDC_" + command.toUpper();
@@ -46,7 +56,7 @@ class ReplayPngTest : public QObject {
     QCOMPARE(written.size(), QSize(662, 447));
     QCOMPARE(written.pixel(661, 446), kSurfaceBackground);
     QCOMPARE(written.convertToFormat(QImage::Format_ARGB32),
-             dialog.Surface().convertToFormat(QImage::Format_ARGB32));
+             SurfaceImage(dialog.Surface()).convertToFormat(QImage::Format_ARGB32));
   }
 
   // A herbivore on the last column heading right, then a turn and a move up:

@@ -16,7 +16,8 @@
 #include <utility>
 
 #include "about_dialog.h"
-#include "image_draw_context.h"
+#include "dialog_layout.h"
+#include "dialog_rect.h"
 #include "sim_dialog.h"
 #include "timers.h"
 
@@ -59,7 +60,7 @@ class SimDialogTest : public QObject {
     return shown;
   }
   QString Label() { return dialog->findChild<QLabel*>(QStringLiteral("IDC_ITERATIONS"))->text(); }
-  QRgb SurfaceAt(QPoint point) { return dialog->Surface().pixel(point); }
+  QRgb SurfaceAt(QPoint point) { return dialog->Surface().At(point.x(), point.y()); }
   // Waits for the first tick, from whichever timer.
   void WaitForFirstTick() { QTRY_VERIFY_WITH_TIMEOUT(!Report().isEmpty(), 2000); }
 
@@ -74,24 +75,55 @@ class SimDialogTest : public QObject {
 
   void cleanup() { dialog.reset(); }
 
-  void layoutFollowsTheTemplatesDialogUnits() {
+  void windowHasTheTemplatesFixedSizeAndCaption() {
     QCOMPARE(dialog->size(), QSize(662, 447));
     QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
     QVERIFY(!(dialog->windowFlags() & Qt::WindowMinMaxButtonsHint));
-    QCOMPARE(Button("IDC_PLANT")->geometry(), QRect(576, 11, 75, 23));
-    QCOMPARE(Button("IDC_HERBIVORE")->geometry(), QRect(576, 33, 75, 22));  // overlaps Plant
-    QCOMPARE(Button("IDC_MOVE")->geometry(), QRect(572, 91, 79, 39));
-    QCOMPARE(Button("IDC_PAINT")->geometry(), QRect(576, 413, 75, 23));
-    QCOMPARE(List()->geometry(), QRect(479, 11, 85, 425));
-    QVERIFY(List()->geometry().left() > 420 + 2);  // the board and its outline's overhang
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Pastura"));
-    const std::pair<const char*, int> ids[] = {{"IDC_PLANT", 1000},      {"IDC_HERBIVORE", 1001},
-                                               {"IDC_CARNIVORE", 1002},  {"IDC_PAINT", 1003},
-                                               {"IDC_MOVE", 1004},       {"IDC_REDRAW", 1005},
-                                               {"IDC_STOP", 1006},       {"IDC_START", 1007},
-                                               {"IDC_ITERATIONS", 1008}, {"IDC_REPORT", 1009}};
-    for (const auto& [name, id] : ids) {
-      QCOMPARE(dialog->findChild<QWidget*>(name)->property("controlId").toInt(), id);
+  }
+
+  // A click at the centre of each button's rectangle in the layout lands on
+  // the button with that id, and each button runs its own command.
+  void clickAtEachButtonsCentreHitsThatButton() {
+    for (const dialog_layout::Control& control : dialog_layout::kMainDialogControls) {
+      if (control.id == IDC_STATIC) {
+        continue;
+      }
+      const QPoint centre = DialogRect(control.rect).center();
+      QWidget* hit = dialog->childAt(centre);
+      while (hit != nullptr && !hit->property("controlId").isValid()) {
+        hit = hit->parentWidget();  // the list's viewport is the list's
+      }
+      QVERIFY2(hit != nullptr, control.name.data());
+      QCOMPARE(hit->property("controlId").toInt(), control.id);
+    }
+    const QPoint plantCentre = DialogRect(dialog_layout::FindControl(IDC_PLANT)->rect).center();
+    QWidget* plant = dialog->childAt(plantCentre);
+    QTest::mouseClick(plant, Qt::LeftButton, Qt::NoModifier,
+                      plant->mapFrom(dialog.get(), plantCentre));
+    QCOMPARE(world.plantCount, 1);
+  }
+
+  void listLiesRightOfTheBoardAndNoControlsOverlap() {
+    constexpr int kBoardAndOverhang = 420 + 2;
+    QVERIFY(List()->geometry().left() > kBoardAndOverhang);
+    QList<QWidget*> controls;
+    for (QWidget* child : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (child->isVisible()) {
+        controls << child;
+      }
+    }
+    QCOMPARE(controls.size(), int(dialog_layout::kMainDialogControls.size()));
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+      QVERIFY(controls[i]->geometry().left() > kBoardAndOverhang);
+      for (qsizetype j = i + 1; j < controls.size(); ++j) {
+        // The template lets "Plant" and "Herbivore" share one row of pixels.
+        const QRect overlap = controls[i]->geometry() & controls[j]->geometry();
+        const bool plantAndHerbivore = controls[i]->objectName() == "IDC_PLANT" &&
+                                       controls[j]->objectName() == "IDC_HERBIVORE";
+        QVERIFY2(overlap.isEmpty() || (plantAndHerbivore && overlap.height() == 1),
+                 qPrintable(controls[i]->objectName() + " / " + controls[j]->objectName()));
+      }
     }
   }
 
@@ -109,8 +141,8 @@ class SimDialogTest : public QObject {
 
     QCOMPARE(darkDialog.palette().color(QPalette::Window).rgb(), kSurfaceBackground);
     const QPoint besideTheBoard(450, 300);  // left of the list, below no button
-    QCOMPARE(darkDialog.Surface().pixel(besideTheBoard), kSurfaceBackground);
-    QCOMPARE(darkDialog.Surface().pixel(661, 446), kSurfaceBackground);
+    QCOMPARE(darkDialog.Surface().At(besideTheBoard.x(), besideTheBoard.y()), kSurfaceBackground);
+    QCOMPARE(darkDialog.Surface().At(661, 446), kSurfaceBackground);
     const QImage window = darkDialog.grab().toImage();
     QCOMPARE(window.pixel(besideTheBoard), kSurfaceBackground);
   }
@@ -199,7 +231,7 @@ class SimDialogTest : public QObject {
   void fullRedrawsEraseWhatLiesBeyondTheGrid() {
     const QPoint overhang(421, 195);  // beside cell (21, 10)
     const auto placeOnTheEdge = [this] {
-      world.PlaceHerbivore(dialog->GetDrawContext(), 21, 10, kHeadingRight, kHerbivoreKind);
+      world.PlaceHerbivore(dialog->Board(), 21, 10, kHeadingRight, kHerbivoreKind);
     };
     placeOnTheEdge();
     QVERIFY(SurfaceAt(overhang) != kSurfaceBackground);
@@ -213,9 +245,9 @@ class SimDialogTest : public QObject {
     QCOMPARE(SurfaceAt(overhang), kSurfaceBackground);
 
     placeOnTheEdge();
-    dialog->OnTimer(TIMER_STEP);  // turns it to face up
+    dialog->Controller().OnTimer(TIMER_STEP);  // turns it to face up
     QVERIFY(SurfaceAt(overhang) != kSurfaceBackground);
-    dialog->OnTimer(TIMER_STEP);  // moves it to (21, 9)
+    dialog->Controller().OnTimer(TIMER_STEP);  // moves it to (21, 9)
     QCOMPARE(SurfaceAt(overhang), kSurfaceBackground);
     QVERIFY(SurfaceAt(QPoint(421, 170)) != kSurfaceBackground);
   }
@@ -227,10 +259,10 @@ class SimDialogTest : public QObject {
     Click("IDC_HERBIVORE");
     Click("IDC_REDRAW");
     const QImage window = dialog->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage& surface = dialog->Surface();
+    const RasterSurface& surface = dialog->Surface();
     for (int y = 0; y < 422; ++y) {
       for (int x = 0; x < 422; ++x) {
-        if (qAlpha(surface.pixel(x, y)) == 255 && window.pixel(x, y) != surface.pixel(x, y)) {
+        if (window.pixel(x, y) != surface.At(x, y)) {
           QFAIL(qPrintable(QString("window differs at %1, %2").arg(x).arg(y)));
         }
       }

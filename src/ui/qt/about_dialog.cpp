@@ -5,35 +5,46 @@
 #include <QPushButton>
 
 #include "app_icon.h"
+#include "dialog_layout.h"
 #include "dialog_rect.h"
-#include "dialog_units.h"
 #include "pastura_version.h"
+
+namespace {
+
+QString Latin1(std::string_view text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
 
 CAboutDialog::CAboutDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint) {
-  setWindowTitle(QStringLiteral("About Pastura"));
-  setFixedSize(dialog_units::ToPixelsX(235), dialog_units::ToPixelsY(55));
+  setWindowTitle(Latin1(dialog_layout::kAboutBoxCaption));
+  setFixedSize(
+      DialogRect({0, 0, dialog_layout::kAboutBoxSize.width, dialog_layout::kAboutBoxSize.height})
+          .size());
 
   // An icon control keeps the template's position but takes its icon's size,
   // as the dialog manager sizes one: 20 x 20 units would cut a 32-pixel icon.
-  const QPixmap picture = AppIcon().pixmap(32, 32);
+  // The picture is taken at the window's pixel ratio, so it stays sharp.
+  const QPixmap picture = AppIcon().pixmap(QSize(32, 32), devicePixelRatioF());
   auto* icon = new QLabel(this);
   icon->setObjectName(QStringLiteral("IDR_MAINFRAME"));
   icon->setPixmap(picture);
   icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  icon->setGeometry(
-      QRect(DialogRect(11, 17, 20, 20).topLeft(), picture.deviceIndependentSize().toSize()));
+  icon->setGeometry(QRect(DialogRect(dialog_layout::kAboutIconRect).topLeft(),
+                          picture.deviceIndependentSize().toSize()));
 
   auto* name = new QLabel(QStringLiteral(PASTURA_ABOUT_VERSION), this);
-  name->setGeometry(DialogRect(40, 10, 119, 8));
-  auto* about = new QLabel(QStringLiteral("A toy ecosystem simulation"), this);
-  about->setGeometry(DialogRect(40, 25, 119, 8));
+  name->setGeometry(DialogRect(dialog_layout::kAboutNameRect));
+  auto* about = new QLabel(Latin1(dialog_layout::kAboutLine.text), this);
+  about->setGeometry(DialogRect(dialog_layout::kAboutLine.rect));
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("IDOK"));
-  ok->setGeometry(DialogRect(178, 7, 50, 14));
+  auto* ok = new QPushButton(Latin1(dialog_layout::kAboutOk.text), this);
+  ok->setObjectName(Latin1(dialog_layout::kAboutOk.name));
+  ok->setGeometry(DialogRect(dialog_layout::kAboutOk.rect));
   ok->setDefault(true);
   ok->setFocus();
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);

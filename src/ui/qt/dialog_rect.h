@@ -1,12 +1,13 @@
-// A control's rectangle in a dialog, given in the template's dialog units
-// (x, y, width, height), as a widget geometry in pixels.
+// A control's rectangle in a dialog, given in the template's dialog units, as
+// a widget geometry in pixels.
 #pragma once
 
 #include <QRect>
 
+#include "dialog_layout.h"
 #include "dialog_units.h"
 
-inline QRect DialogRect(int x, int y, int width, int height) {
-  const dialog_units::PixelRect rect = dialog_units::ToPixels(x, y, width, height);
+inline QRect DialogRect(const dialog_layout::UnitRect& units) {
+  const dialog_units::PixelRect rect = dialog_units::ToPixels(units);
   return QRect(rect.left, rect.top, rect.width(), rect.height());
 }

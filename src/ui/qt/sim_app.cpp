@@ -2,7 +2,6 @@
 
 #include "app_icon.h"
 #include "pastura_version.h"
-#include "program.h"
 #include "sim_dialog.h"
 
 CSimApp::CSimApp(int& argc, char** argv) : QApplication(argc, argv) {
@@ -15,7 +14,7 @@ CSimApp::CSimApp(int& argc, char** argv) : QApplication(argc, argv) {
 }
 
 int CSimApp::InitInstance() {
-  CSimDialog dialog(theWorld, theSchedule);
+  CSimDialog dialog(world_, schedule_);
   dialog.exec();
   return 0;
 }

@@ -2,6 +2,7 @@
 
 #include <QContextMenuEvent>
 #include <QFontMetrics>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
@@ -11,17 +12,22 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QStringListModel>
+#include <QWindow>
 #include <algorithm>
+#include <cmath>
 
 #include "about_dialog.h"
 #include "app_icon.h"
+#include "dialog_layout.h"
 #include "dialog_rect.h"
 #include "dialog_units.h"
 #include "help_text.h"
 #include "resource.h"
-#include "timers.h"
 
 namespace {
+
+using dialog_layout::Control;
+using dialog_layout::ControlKind;
 
 // The caption is sized for the template's font. In a wider desktop font it
 // keeps its right edge and grows to the left, no further than `leftmost`
@@ -43,23 +49,30 @@ QString Latin1(std::string_view text) {
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+void Identify(QWidget* widget, const Control& control) {
+  widget->setObjectName(Latin1(control.name));
+  widget->setProperty("controlId", control.id);
+  widget->setGeometry(DialogRect(control.rect));
+}
+
 }  // namespace
 
 CSimDialog::CSimDialog(CWorld& world, Schedule& schedule, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      world_(world),
-      schedule_(schedule),
-      surface_(QSize(dialog_units::kClientWidth, dialog_units::kClientHeight)) {
+      controller_(world, schedule, *this) {
   // The controls sit on the board's own background, whatever the desktop's
   // palette.
   QPalette background = palette();
   background.setColor(QPalette::Window, QColor(kSurfaceBackground));
   setPalette(background);
-  setWindowTitle(QStringLiteral("Pastura"));
+  setWindowTitle(Latin1(dialog_layout::kMainDialogCaption));
   setWindowIcon(AppIcon());
   setFixedSize(dialog_units::kClientWidth, dialog_units::kClientHeight);
+  surface_ = std::make_unique<RasterSurface>(dialog_units::kClientWidth,
+                                             dialog_units::kClientHeight, devicePixelRatioF());
+  scale_ = devicePixelRatioF();
   CreateControls();
 
   contextMenu_ = new QMenu(this);
@@ -79,95 +92,52 @@ CSimDialog::CSimDialog(CWorld& world, Schedule& schedule, QWidget* parent)
 
 CSimDialog::~CSimDialog() = default;
 
-// The controls in tab order, placed from the template's dialog units.
+// The controls in the layout's order, which is the tab order.
 void CSimDialog::CreateControls() {
-  QPushButton* plant =
-      AddButton(IDC_PLANT, "IDC_PLANT", "Plant", 384, 7, 50, 14, &CSimDialog::OnPlant);
-  AddButton(IDC_HERBIVORE, "IDC_HERBIVORE", "Herbivore", 384, 20, 50, 14, &CSimDialog::OnHerbivore);
-  AddButton(IDC_CARNIVORE, "IDC_CARNIVORE", "Carnivore", 384, 34, 50, 14, &CSimDialog::OnCarnivore);
-  AddButton(IDC_PAINT, "IDC_PAINT", "Paint", 384, 254, 50, 14, &CSimDialog::OnPaintGrid);
-  AddButton(IDC_MOVE, "IDC_MOVE", "Move", 381, 56, 53, 24, &CSimDialog::OnMove);
-  AddButton(IDC_REDRAW, "IDC_REDRAW", "ReDraw", 384, 239, 50, 15, &CSimDialog::OnRedraw);
-  AddButton(IDC_STOP, "IDC_STOP", "Stop", 381, 83, 53, 22, &CSimDialog::OnStop);
-  AddButton(IDC_START, "IDC_START", "Start", 381, 112, 53, 24, &CSimDialog::OnStart);
-
-  iterations_ = new QLabel(QStringLiteral("0"), this);
-  iterations_->setObjectName(QStringLiteral("IDC_ITERATIONS"));
-  iterations_->setProperty("controlId", IDC_ITERATIONS);
-  iterations_->setGeometry(DialogRect(415, 223, 19, 10));
-  auto* caption = new QLabel(QStringLiteral("iterations"), this);
-  caption->setAlignment(Qt::AlignRight | Qt::AlignTop);
-  FitText(caption, DialogRect(380, 223, 31, 12), DialogRect(319, 7, 57, 261).right() + 4);
-
-  // The report list shows its lines in the order given, unsorted.
-  reportModel_ = new QStringListModel(this);
-  report_ = new QListView(this);
-  report_->setObjectName(QStringLiteral("IDC_REPORT"));
-  report_->setProperty("controlId", IDC_REPORT);
-  report_->setGeometry(DialogRect(319, 7, 57, 261));
-  report_->setModel(reportModel_);
-  report_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  report_->setUniformItemSizes(true);
-  report_->setFocusPolicy(Qt::StrongFocus);
-
-  setTabOrder(findChild<QPushButton*>(QStringLiteral("IDC_START")), report_);
-  plant->setFocus();
-}
-
-QPushButton* CSimDialog::AddButton(int id, const char* name, const char* text, int x, int y,
-                                   int width, int height, void (CSimDialog::*handler)()) {
-  auto* button = new QPushButton(QString::fromLatin1(text), this);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setProperty("controlId", id);
-  button->setGeometry(DialogRect(x, y, width, height));
-  button->setFocusPolicy(Qt::StrongFocus);
-  // No button is the default, not even the focused one: Enter is handled by
-  // the dialog.
-  button->setAutoDefault(false);
-  connect(button, &QPushButton::clicked, this, handler);
-  return button;
-}
-
-void CSimDialog::OnPlant() {
-  world_.SpawnPlant(surface_);
-  ShowDrawing();
-}
-
-void CSimDialog::OnHerbivore() {
-  world_.SpawnHerbivore(surface_);
-  ShowDrawing();
-}
-
-void CSimDialog::OnCarnivore() {
-  world_.SpawnCarnivore(surface_);
-  ShowDrawing();
-}
-
-// "Paint", "ReDraw" and every tick draw the whole board: each first clears
-// the surface, so nothing drawn beyond the grid outlives them.
-void CSimDialog::OnPaintGrid() {
-  surface_.Clear();
-  world_.DrawGrid(surface_);
-  ShowDrawing();
-}
-
-void CSimDialog::OnMove() {
-  stepTimer_.start(kStepPeriodMs, Qt::PreciseTimer, this);
-}
-
-void CSimDialog::OnRedraw() {
-  surface_.Clear();
-  world_.RedrawAll(surface_);
-  ShowDrawing();
-}
-
-void CSimDialog::OnStop() {
-  stepTimer_.stop();
-}
-
-// "Start" steps the world exactly as "Move" does.
-void CSimDialog::OnStart() {
-  OnMove();
+  const QRect list = DialogRect(dialog_layout::FindControl(IDC_REPORT)->rect);
+  for (const Control& control : dialog_layout::kMainDialogControls) {
+    switch (control.kind) {
+      case ControlKind::kPushButton: {
+        auto* button = new QPushButton(Latin1(control.text), this);
+        Identify(button, control);
+        button->setFocusPolicy(Qt::StrongFocus);
+        // No button is the default, not even the focused one: Enter is
+        // handled by the dialog.
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this,
+                [this, id = control.id] { controller_.OnCommand(id); });
+        break;
+      }
+      case ControlKind::kLabel:
+        if (control.id == IDC_ITERATIONS) {
+          iterations_ = new QLabel(Latin1(control.text), this);
+          Identify(iterations_, control);
+        } else {
+          auto* caption = new QLabel(Latin1(control.text), this);
+          caption->setAlignment(Qt::AlignRight | Qt::AlignTop);
+          FitText(caption, DialogRect(control.rect), list.right() + 4);
+        }
+        break;
+      case ControlKind::kListBox:
+        // The report list shows its lines in the order given, unsorted.
+        reportModel_ = new QStringListModel(this);
+        report_ = new QListView(this);
+        Identify(report_, control);
+        report_->setModel(reportModel_);
+        // A plain one-pixel box, as the list box's border: the style's
+        // sunken panel loses its lines at fractional display scales.
+        report_->setFrameStyle(QFrame::Box | QFrame::Plain);
+        report_->setLineWidth(1);
+        report_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        report_->setUniformItemSizes(true);
+        report_->setFocusPolicy(Qt::StrongFocus);
+        break;
+      case ControlKind::kDefaultButton:
+      case ControlKind::kIcon:
+        break;
+    }
+  }
+  findChild<QWidget*>(QStringLiteral("IDC_PLANT"))->setFocus();
 }
 
 void CSimDialog::OnAbout() {
@@ -181,67 +151,112 @@ void CSimDialog::OnHelp() {
   help.exec();
 }
 
-void CSimDialog::OnShowWindow(bool) {
-  startupTimer_.start(kStartupPeriodMs, Qt::PreciseTimer, this);
+QBasicTimer* CSimDialog::TimerById(int id) {
+  switch (id) {
+    case TIMER_STARTUP:
+      return &startupTimer_;
+    case TIMER_STEP:
+      return &stepTimer_;
+    default:
+      return nullptr;
+  }
 }
 
-void CSimDialog::OnTimer(int) {
-  surface_.Clear();
-  Tick(world_, schedule_, *this);
-  ShowReport();
-  ShowDrawing();
+void CSimDialog::StartTimer(int id, int periodMs) {
+  if (QBasicTimer* timer = TimerById(id)) {
+    timer->start(periodMs, Qt::PreciseTimer, this);
+  }
 }
 
-void CSimDialog::ClearReport() {
-  reportLines_.clear();
+void CSimDialog::StopTimer(int id) {
+  if (QBasicTimer* timer = TimerById(id)) {
+    timer->stop();
+  }
 }
 
-void CSimDialog::AppendReport(std::string_view text) {
-  reportLines_.append(Latin1(text));
+void CSimDialog::ShowReport(std::span<const std::string> lines) {
+  QStringList shown;
+  shown.reserve(static_cast<qsizetype>(lines.size()));
+  for (const std::string& line : lines) {
+    shown.append(Latin1(line));
+  }
+  reportModel_->setStringList(shown);
 }
 
 void CSimDialog::SetIterationText(std::string_view text) {
   iterations_->setText(Latin1(text));
 }
 
-void CSimDialog::CancelStartupTimer() {
-  startupTimer_.stop();
+DrawContext& CSimDialog::Board() {
+  return *surface_;
 }
 
-DrawContext& CSimDialog::GetDrawContext() {
-  return surface_;
+void CSimDialog::EraseBoard() {
+  surface_->Clear();
 }
 
-const QImage& CSimDialog::Surface() {
-  return surface_.Image();
+// The changed device pixels, taken out to whole window pixels.
+void CSimDialog::ShowBoard() {
+  const DeviceRect changed = surface_->TakeChangedRect();
+  if (changed.IsEmpty()) {
+    return;
+  }
+  const auto floorLogical = [this](std::int32_t device) {
+    return static_cast<int>(std::floor(device / scale_));
+  };
+  const auto ceilLogical = [this](std::int32_t device) {
+    return static_cast<int>(std::ceil(device / scale_));
+  };
+  update(QRect(QPoint(floorLogical(changed.left), floorLogical(changed.top)),
+               QPoint(ceilLogical(changed.right) - 1, ceilLogical(changed.bottom) - 1)));
 }
 
-void CSimDialog::paintEvent(QPaintEvent* event) {
+void CSimDialog::FollowPixelRatio() {
+  if (devicePixelRatioF() == scale_) {
+    return;
+  }
+  scale_ = devicePixelRatioF();
+  surface_ = std::make_unique<RasterSurface>(dialog_units::kClientWidth,
+                                             dialog_units::kClientHeight, scale_);
+  controller_.OnRedraw();
+  update();
+}
+
+// The surface's buffer, wrapped without a copy; the painter is clipped to the
+// part to repaint, so only that is copied to the window.
+void CSimDialog::paintEvent(QPaintEvent*) {
+  const RasterSurface& surface = *surface_;
+  QImage board(reinterpret_cast<const uchar*>(surface.Pixels().data()), surface.Width(),
+               surface.Height(), static_cast<qsizetype>(surface.Width()) * 4, QImage::Format_RGB32);
+  board.setDevicePixelRatio(scale_);
   QPainter painter(this);
-  painter.drawImage(event->rect(), surface_.Image(), event->rect());
+  painter.drawImage(QPoint(0, 0), board);
 }
 
 // Only the dialog's own showing and hiding count, not the window system's
 // minimising and restoring it.
 void CSimDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  connect(windowHandle(), &QWindow::screenChanged, this, &CSimDialog::FollowPixelRatio,
+          Qt::UniqueConnection);
+  FollowPixelRatio();
   if (!event->spontaneous()) {
-    OnShowWindow(true);
+    controller_.OnShowWindow(true);
   }
 }
 
 void CSimDialog::hideEvent(QHideEvent* event) {
   QDialog::hideEvent(event);
   if (!event->spontaneous()) {
-    OnShowWindow(false);
+    controller_.OnShowWindow(false);
   }
 }
 
 void CSimDialog::timerEvent(QTimerEvent* event) {
   if (event->timerId() == startupTimer_.timerId()) {
-    OnTimer(TIMER_STARTUP);
+    controller_.OnTimer(TIMER_STARTUP);
   } else if (event->timerId() == stepTimer_.timerId()) {
-    OnTimer(TIMER_STEP);
+    controller_.OnTimer(TIMER_STEP);
   } else {
     QDialog::timerEvent(event);
   }
@@ -269,15 +284,4 @@ void CSimDialog::contextMenuEvent(QContextMenuEvent* event) {
 
 void CSimDialog::ShowContextMenu(const QPoint& globalPos) {
   contextMenu_->popup(globalPos);
-}
-
-void CSimDialog::ShowReport() {
-  reportModel_->setStringList(reportLines_);
-}
-
-void CSimDialog::ShowDrawing() {
-  const QRect changed = surface_.TakeChangedRect();
-  if (!changed.isEmpty()) {
-    update(changed);
-  }
 }

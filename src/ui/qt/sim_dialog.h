@@ -1,15 +1,16 @@
-// CSimDialog: the main dialog. The board on the left is the dialog's own
-// drawing surface; on the right are the command buttons, the report list and
-// the iterations label. Its handlers turn commands and timer messages into
-// calls on the world, and it is the host of every tick.
+// CSimDialog: the main dialog's Qt face. The board on the left is the
+// dialog's own drawing surface; on the right are the command buttons, the
+// report list and the iterations label, built from the shared layout. The
+// dialog's rules (DialogController) decide what each button and timer does;
+// this face turns clicks, timer events and showing into the controller's calls
+// and implements the window the controller acts on.
 //
-// The board is a retained picture: every drawing goes into the surface and
-// the changed part is repainted at once, and the dialog's paint handler shows
-// the surface under the child controls, so the board survives being covered.
-//
-// Timers: TIMER_STARTUP (1000 ms) starts on every show and hide of the dialog
-// and is cancelled by the next tick; TIMER_STEP (200 ms) is started by "Move"
-// and "Start" and stopped by "Stop". Starting a running timer restarts it.
+// The board is a retained picture at the window's device pixel ratio, so it is
+// drawn crisp at any display scale: every drawing goes into the surface and
+// the changed part is repainted at once, straight from the surface's buffer,
+// under the child controls, so the board survives being covered. When the
+// window moves to a screen with another ratio, the surface is made anew at
+// that ratio and the whole board is drawn again.
 //
 // Keys: Tab follows the buttons' order; Enter presses the focused button, or
 // closes the dialog when no button has the focus; Esc and the close box close
@@ -19,50 +20,44 @@
 
 #include <QBasicTimer>
 #include <QDialog>
-#include <QStringList>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
 
-#include "image_draw_context.h"
+#include "dialog_controller.h"
+#include "dialog_window.h"
+#include "raster_surface.h"
 #include "tick.h"
 #include "world.h"
 
 class QLabel;
 class QListView;
 class QMenu;
-class QPushButton;
 class QStringListModel;
 
-class CSimDialog : public QDialog, public TickHost {
+class CSimDialog : public QDialog, public DialogWindow {
   Q_OBJECT
 
  public:
   CSimDialog(CWorld& world, Schedule& schedule, QWidget* parent = nullptr);
   ~CSimDialog() override;
 
-  // Commands.
-  void OnPlant();
-  void OnHerbivore();
-  void OnCarnivore();
-  void OnPaintGrid();
-  void OnMove();
-  void OnRedraw();
-  void OnStop();
-  void OnStart();
+  DialogController& Controller() { return controller_; }
+  // The board's pixels as drawn so far, at the window's device pixel ratio.
+  const RasterSurface& Surface() const { return *surface_; }
+
   void OnAbout();
   void OnHelp();
 
-  void OnShowWindow(bool shown);
-  // A timer message: TIMER_STARTUP or TIMER_STEP. Either runs one tick.
-  void OnTimer(int timerId);
-
-  // TickHost
-  void ClearReport() override;
-  void AppendReport(std::string_view text) override;
+  // DialogWindow
+  void StartTimer(int id, int periodMs) override;
+  void StopTimer(int id) override;
+  void ShowReport(std::span<const std::string> lines) override;
   void SetIterationText(std::string_view text) override;
-  void CancelStartupTimer() override;
-  DrawContext& GetDrawContext() override;
-
-  // The picture of the client area as drawn so far.
-  const QImage& Surface();
+  DrawContext& Board() override;
+  void EraseBoard() override;
+  void ShowBoard() override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -74,20 +69,17 @@ class CSimDialog : public QDialog, public TickHost {
 
  private:
   void CreateControls();
-  QPushButton* AddButton(int id, const char* name, const char* text, int x, int y, int width,
-                         int height, void (CSimDialog::*handler)());
   void ShowContextMenu(const QPoint& globalPos);
-  // Hands the lines the tick listed to the report list, all in one go.
-  void ShowReport();
-  // Repaints the part of the window the last drawings changed.
-  void ShowDrawing();
+  QBasicTimer* TimerById(int id);
+  // Makes the surface anew at the window's ratio if that has changed, and
+  // draws the whole board on it.
+  void FollowPixelRatio();
 
-  CWorld& world_;
-  Schedule& schedule_;
-  ImageDrawContext surface_;
+  DialogController controller_;
+  std::unique_ptr<RasterSurface> surface_;
+  qreal scale_ = 1.0;  // the window's device pixel ratio the surface is drawn at
   QListView* report_ = nullptr;
   QStringListModel* reportModel_ = nullptr;
-  QStringList reportLines_;  // the report of the tick being run
   QLabel* iterations_ = nullptr;
   QMenu* contextMenu_ = nullptr;
   QBasicTimer startupTimer_;
