@@ -3,11 +3,12 @@
 #include <algorithm>
 #include <cstddef>
 
-void CanvasPixels::CopyFrom(const RasterSurface& surface, const DeviceRect& rect) {
+void CanvasPixels::CopyFrom(const RasterSurface& surface, DeviceRect rect) {
   if (surface.Width() != width_ || surface.Height() != height_) {
     width_ = surface.Width();
     height_ = surface.Height();
-    bytes_.assign(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_) * 4, 0);
+    bytes_.resize(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_) * 4);
+    rect = DeviceRect{0, 0, width_, height_};
   }
   const std::int32_t left = std::max(rect.left, std::int32_t{0});
   const std::int32_t top = std::max(rect.top, std::int32_t{0});

@@ -11,9 +11,9 @@
 
 class CanvasPixels {
  public:
-  // Copies the part `rect` of the surface, first taking the surface's size
-  // if it differs (which makes every other pixel black until copied).
-  void CopyFrom(const RasterSurface& surface, const DeviceRect& rect);
+  // Copies the part `rect` of the surface; when the surface's size differs
+  // from the last one, the whole surface, so no pixel is left uncopied.
+  void CopyFrom(const RasterSurface& surface, DeviceRect rect);
 
   std::int32_t Width() const { return width_; }
   std::int32_t Height() const { return height_; }
