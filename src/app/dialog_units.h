@@ -9,6 +9,8 @@
 
 #include <cstdint>
 
+#include "dialog_layout.h"
+
 namespace dialog_units {
 
 inline constexpr int kBaseWidth = 6;    // pixels per 4 horizontal units
@@ -43,13 +45,14 @@ struct PixelRect {
 constexpr PixelRect ToPixels(int x, int y, int width, int height) {
   return PixelRect{ToPixelsX(x), ToPixelsY(y), ToPixelsX(x + width), ToPixelsY(y + height)};
 }
+constexpr PixelRect ToPixels(const dialog_layout::UnitRect& rect) {
+  return ToPixels(rect.x, rect.y, rect.width, rect.height);
+}
 
 // The main dialog's template is 441 x 275 units: its client area, and so the
 // drawing surface, is 662 x 447 pixels.
-inline constexpr int kMainDialogWidth = 441;
-inline constexpr int kMainDialogHeight = 275;
-inline constexpr int kClientWidth = ToPixelsX(kMainDialogWidth);
-inline constexpr int kClientHeight = ToPixelsY(kMainDialogHeight);
+inline constexpr int kClientWidth = ToPixelsX(dialog_layout::kMainDialogSize.width);
+inline constexpr int kClientHeight = ToPixelsY(dialog_layout::kMainDialogSize.height);
 static_assert(kClientWidth == 662 && kClientHeight == 447);
 
 }  // namespace dialog_units

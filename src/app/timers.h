@@ -1,4 +1,4 @@
-// The main dialog's two timers, the same in both desktop programs: the
+// The main dialog's two timers, the same in every face: the
 // start-up tick a second after the dialog is shown, and stepping five times
 // a second.
 #pragma once

@@ -1,0 +1,62 @@
+// DialogController: the main dialog's rules, the same behind every face.
+//
+// The buttons: "Plant", "Herbivore" and "Carnivore" add one entity on a
+// random cell and draw it at once; "Paint" paints the empty grid; "ReDraw"
+// draws the whole board again; "Move" and "Start" start stepping, "Stop"
+// stops it. The timers: every show or hide of the window arms the start-up
+// timer (TIMER_STARTUP, 1000 ms), stepping is TIMER_STEP (200 ms), and a
+// firing of either runs one tick, which cancels the start-up timer. Each
+// tick's report list and label go to the window when the tick is done.
+//
+// The controller works on the world and schedule it is handed and keeps
+// nothing of any toolkit. After its first ticks it allocates nothing.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "dialog_window.h"
+#include "resource.h"
+#include "tick.h"
+#include "timers.h"
+#include "world.h"
+
+class DialogController : private TickHost {
+ public:
+  DialogController(CWorld& world, Schedule& schedule, DialogWindow& window);
+
+  // A push button's command by its control id; false when no button has
+  // that id.
+  bool OnCommand(int id);
+
+  // Commands.
+  void OnPlant();
+  void OnHerbivore();
+  void OnCarnivore();
+  void OnPaintGrid();
+  void OnMove();
+  void OnRedraw();
+  void OnStop();
+  void OnStart();
+
+  // The window was shown or hidden.
+  void OnShowWindow(bool shown);
+  // Timer `id` fired: one tick, whichever timer it was.
+  void OnTimer(int id);
+
+ private:
+  // TickHost: the tick's lines are collected and handed over in one piece.
+  void ClearReport() override;
+  void AppendReport(std::string_view text) override;
+  void SetIterationText(std::string_view text) override;
+  void CancelStartupTimer() override;
+  DrawContext& GetDrawContext() override;
+
+  CWorld& world_;
+  Schedule& schedule_;
+  DialogWindow& window_;
+  std::vector<std::string> report_;  // grows to the longest list, then is reused
+  std::size_t reportLines_ = 0;
+  std::string iterationText_;
+};
