@@ -55,9 +55,9 @@ void RasterSurface::SelectPen(std::int32_t width, PenColour colour) {
                std::uint32_t{colour.blue};
 }
 
-// Each pixel of the box is written once: row by row, the band's rows in the
-// pen colour less their round joins (see round_join.h), the rows beside the inner box in the
-// pen colour, white and the pen colour.
+// Each pixel of the box is written once, row by row: the band's rows in the
+// pen colour less their round joins (see round_join.h), the rows beside the
+// inner box in the pen colour, white and the pen colour.
 void RasterSurface::Rectangle(const Box& box) {
   const Outline outline = OutlineOf(box);
   const Edges outer = outline.outer.Within(Bounds());
