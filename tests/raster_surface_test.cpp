@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <limits>
 #include <set>
+#include <utility>
 
 #include "colour_scale.h"
 #include "raster_surface.h"
@@ -198,4 +199,59 @@ TEST(RasterSurfaceSizeTest, NegativeLogicalSizeMakesAnEmptySurface) {
   surface.Ellipse({0, 0, 10, 10});
   surface.Clear();
   EXPECT_TRUE(surface.TakeChangedRect().IsEmpty());
+}
+
+// Wide pens join round at a rectangle's outer corners, as the device's do:
+// the 5-pixel outline of the box 20..40 reaches 18..41, and only the one
+// pixel at each outer corner, beyond half the pen's width of the corner
+// point, stays unpainted; the inner corners and the sides stay square.
+TEST_F(RasterSurfaceTest, FivePixelOutlineLeavesOutOnlyItsFourOuterCornerPixels) {
+  surface.SelectPen(5, {255, 0, 0});
+  surface.Rectangle({20, 20, 40, 40});
+  for (const auto& [x, y] : {std::pair{18, 18}, {41, 18}, {18, 41}, {41, 41}}) {
+    EXPECT_EQ(At(x, y), kSurfaceBackground) << x << ", " << y;
+  }
+  for (const auto& [x, y] : {std::pair{19, 18},
+                             {18, 19},
+                             {40, 18},
+                             {41, 19},
+                             {19, 41},
+                             {40, 41},
+                             {22, 22},
+                             {37, 37},
+                             {18, 30},
+                             {41, 30}}) {
+    EXPECT_EQ(At(x, y), kRed) << x << ", " << y;
+  }
+  EXPECT_EQ(At(23, 23), kWhite);
+}
+
+// The band of a wider pen rounds further: the 7-pixel outline of the same
+// box leaves out three pixels at each outer corner.
+TEST_F(RasterSurfaceTest, SevenPixelOutlineRoundsItsCornersByThreePixels) {
+  surface.SelectPen(7, {255, 0, 0});
+  surface.Rectangle({20, 20, 40, 40});
+  int unpainted = 0;
+  for (int y = 17; y < 43; ++y) {
+    for (int x = 17; x < 43; ++x) {
+      unpainted += At(x, y) == kSurfaceBackground ? 1 : 0;
+    }
+  }
+  EXPECT_EQ(unpainted, 4 * 3);
+  EXPECT_EQ(At(17, 17), kSurfaceBackground);
+  EXPECT_EQ(At(18, 17), kSurfaceBackground);
+  EXPECT_EQ(At(17, 18), kSurfaceBackground);
+  EXPECT_EQ(At(18, 18), kRed);
+}
+
+// One- and two-pixel pens keep square corners.
+TEST_F(RasterSurfaceTest, ThinPensKeepSquareCorners) {
+  surface.SelectPen(1, {0, 0, 0});
+  surface.Rectangle({0, 0, 20, 20});
+  EXPECT_EQ(At(0, 0), kBlack);
+  EXPECT_EQ(At(19, 19), kBlack);
+  surface.SelectPen(2, {255, 0, 0});
+  surface.Rectangle({50, 50, 70, 70});
+  EXPECT_EQ(At(49, 49), kRed);
+  EXPECT_EQ(At(70, 70), kRed);
 }

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "round_join.h"
+
 namespace {
 
 constexpr std::uint32_t kWhite = 0xFFFFFFFF;
@@ -64,8 +66,9 @@ void RasterSurface::SelectPen(std::int32_t width, PenColour colour) {
                std::uint32_t{colour.blue};
 }
 
-// Each pixel of the box is written once: the band's rows in the pen colour,
-// the rows beside the inner box in the pen colour, white and the pen colour.
+// Each pixel of the box is written once, row by row: the band's rows in the
+// pen colour less their round joins (see round_join.h), the rows beside the
+// inner box in the pen colour, white and the pen colour.
 void RasterSurface::Rectangle(const Box& box) {
   const Outline outline = OutlineOf(box);
   const Edges outer = outline.outer.Within(Bounds());
@@ -73,14 +76,18 @@ void RasterSurface::Rectangle(const Box& box) {
     return;
   }
   const Edges inner = outline.inner.Within(outer);
-  if (inner.IsEmpty()) {
-    Fill(outer, penColour_);
-  } else {
-    Fill({outer.left, outer.top, outer.right, inner.top}, penColour_);
-    Fill({outer.left, inner.top, inner.left, inner.bottom}, penColour_);
-    Fill(inner, kWhite);
-    Fill({inner.right, inner.top, outer.right, inner.bottom}, penColour_);
-    Fill({outer.left, inner.bottom, outer.right, outer.bottom}, penColour_);
+  for (std::int64_t y = outer.top; y < outer.bottom; ++y) {
+    const bool besideInner = !inner.IsEmpty() && y >= inner.top && y < inner.bottom;
+    if (besideInner) {
+      Fill({outer.left, y, inner.left, y + 1}, penColour_);
+      Fill({inner.left, y, inner.right, y + 1}, kWhite);
+      Fill({inner.right, y, outer.right, y + 1}, penColour_);
+    } else {
+      const std::int64_t inset =
+          RoundJoinInset(penWidth_, outline.outer.top, outline.outer.bottom, y);
+      const Edges row{outline.outer.left + inset, y, outline.outer.right - inset, y + 1};
+      Fill(row.Within(outer), penColour_);
+    }
   }
   MarkChanged(outer);
 }

@@ -27,7 +27,9 @@
 //     H = D(w / 2) outside the box (w / 2 rounded down first, as at scale 1),
 //     so a 1-pixel pen reaches 0 outside at any scale;
 //   - the outline is the band between the outer box (l - H, t - H, r + H,
-//     b + H) and the inner box (l - H + W, t - H + W, r + H - W, b + H - W).
+//     b + H) and the inner box (l - H + W, t - H + W, r + H - W, b + H - W);
+//     a rectangle's band of W >= 3 joins round at its four outer corners, as
+//     the device's wide pens do (see round_join.h for the rule).
 // So a pen draws W pixels wide wherever its line lies and on all four sides of
 // a box, boxes of one logical size differ by at most one device pixel, and
 // every shape is mirror-symmetric about its device box's centre; a shape lies

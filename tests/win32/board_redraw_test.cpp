@@ -1,5 +1,5 @@
-// Runs the main dialog in this process, on a thread of its own as the
-// program would, and checks that each full redraw of the board (a tick,
+// Runs the main dialog in this process on a world of its own, on a thread of
+// its own as the program would, and checks that each full redraw of the board (a tick,
 // ReDraw, Paint) leaves nothing on screen that was drawn outside the grid
 // before it: neither the part of an animal's outline that reaches past the
 // last column nor an animal standing off the board. The world is changed only
@@ -13,10 +13,11 @@
 #include <thread>
 
 #include "check.h"
-#include "program.h"
 #include "resource.h"
-#include "sim_app.h"
+#include "sim_dialog.h"
+#include "tick.h"
 #include "timers.h"
+#include "world.h"
 
 namespace {
 
@@ -76,17 +77,17 @@ struct Redraw {
   WPARAM wParam;
 };
 
-void CheckRedrawWipes(HWND dialog, const Redraw& redraw) {
-  theWorld.AddHerbivore(21, 11, 0);
-  theWorld.AddHerbivore(23, 11, 0);
+void CheckRedrawWipes(HWND dialog, CWorld& world, const Redraw& redraw) {
+  world.AddHerbivore(21, 11, 0);
+  world.AddHerbivore(23, 11, 0);
   SendMessageA(dialog, WM_COMMAND, IDC_REDRAW, 0);
   Check(ShowsFace(dialog, kPastLastColumn, false),
         std::string("before ") + redraw.name + ": no outline right of the last column");
   Check(ShowsFace(dialog, kOffBoard, false),
         std::string("before ") + redraw.name + ": the animal off the board is not shown");
 
-  theWorld.RemoveHerbivore(1);
-  theWorld.RemoveHerbivore(0);
+  world.RemoveHerbivore(1);
+  world.RemoveHerbivore(0);
   SendMessageA(dialog, redraw.message, redraw.wParam, 0);
   Check(ShowsFace(dialog, kPastLastColumn, true),
         std::string(redraw.name) + " leaves the outline right of the last column");
@@ -97,9 +98,11 @@ void CheckRedrawWipes(HWND dialog, const Redraw& redraw) {
 }  // namespace
 
 int main() {
-  std::thread ui([] {
-    CSimApp app(GetModuleHandleA(nullptr));
-    app.InitInstance();
+  CWorld world;
+  Schedule schedule;
+  std::thread ui([&] {
+    CSimDialog dialog(GetModuleHandleA(nullptr), world, schedule);
+    dialog.DoModal();
   });
   HWND dialog = WaitForDialog();
   Check(dialog != nullptr, "no dialog \"Pastura\" within 10 s");
@@ -113,7 +116,7 @@ int main() {
     for (const Redraw& redraw :
          {Redraw{"a tick", WM_TIMER, TIMER_STEP}, Redraw{"ReDraw", WM_COMMAND, IDC_REDRAW},
           Redraw{"Paint", WM_COMMAND, IDC_PAINT}}) {
-      CheckRedrawWipes(dialog, redraw);
+      CheckRedrawWipes(dialog, world, redraw);
     }
     PostMessageA(dialog, WM_CLOSE, 0, 0);
   }

@@ -1,7 +1,7 @@
 // pastura-resource-check: reads the resources back from a built pastura.exe
 // and checks them: the main dialog (102) and the About box (100) control by
-// control, string 101, icon 128 with its two 16-colour images, the version
-// block and the manifest.
+// control against the dialogs' layout, in tab order, string 101, icon 128 with its two 16-colour
+// images, the version block and the manifest.
 //
 // Usage: pastura-resource-check PASTURA.EXE
 // Prints "FAIL: ..." for every difference; exit code 0 when there is none,
@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "check.h"
+#include "dialog_layout.h"
 #include "resource.h"
 
 namespace {
@@ -194,43 +195,69 @@ void CheckDialog(HMODULE module, WORD id, const Dialog& expected) {
   }
 }
 
+// The template's form of a control of the layout: its class, its text as the
+// template holds it, and the style the resource script gives its kind.
+Control FromLayout(const dialog_layout::Control& control) {
+  using dialog_layout::ControlKind;
+  const auto x = static_cast<std::int16_t>(control.rect.x);
+  const auto y = static_cast<std::int16_t>(control.rect.y);
+  const auto width = static_cast<std::int16_t>(control.rect.width);
+  const auto height = static_cast<std::int16_t>(control.rect.height);
+  const std::string text(control.text);
+  switch (control.kind) {
+    case ControlKind::kPushButton:
+      return {kButton, text, control.id, x, y, width, height, kPushButton};
+    case ControlKind::kDefaultButton:
+      return {kButton, text,  control.id, x,
+              y,       width, height,     kChild | WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON};
+    case ControlKind::kLabel:
+      return {kStatic, text, control.id, x, y, width, height, kLabel};
+    case ControlKind::kIcon:
+      return {kStatic,         "#" + std::to_string(IDR_MAINFRAME), control.id, x, y, width, height,
+              kChild | SS_ICON};
+    case ControlKind::kListBox:
+      return {kListBox,
+              "",
+              control.id,
+              x,
+              y,
+              width,
+              height,
+              kChild | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_BORDER | WS_VSCROLL | WS_TABSTOP};
+  }
+  return {};
+}
+
 void CheckDialogs(HMODULE module) {
   const std::uint32_t popup = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;
-  CheckDialog(
-      module, IDD_SIM_DIALOG,
-      {"Pastura",
-       441,
-       275,
-       popup | WS_VISIBLE,
-       WS_EX_APPWINDOW,
-       {
-           {kButton, "Plant", IDC_PLANT, 384, 7, 50, 14, kPushButton},
-           {kButton, "Herbivore", IDC_HERBIVORE, 384, 20, 50, 14, kPushButton},
-           {kButton, "Carnivore", IDC_CARNIVORE, 384, 34, 50, 14, kPushButton},
-           {kButton, "Paint", IDC_PAINT, 384, 254, 50, 14, kPushButton},
-           {kButton, "Move", IDC_MOVE, 381, 56, 53, 24, kPushButton},
-           {kButton, "ReDraw", IDC_REDRAW, 384, 239, 50, 15, kPushButton},
-           {kButton, "Stop", IDC_STOP, 381, 83, 53, 22, kPushButton},
-           {kButton, "Start", IDC_START, 381, 112, 53, 24, kPushButton},
-           {kStatic, "0", IDC_ITERATIONS, 415, 223, 19, 10, kLabel},
-           {kStatic, "iterations", IDC_STATIC, 380, 223, 31, 12, kLabel},
-           {kListBox, "", IDC_REPORT, 319, 7, 57, 261,
-            kChild | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_BORDER | WS_VSCROLL | WS_TABSTOP},
-       }});
-  CheckDialog(
-      module, IDD_ABOUTBOX,
-      {"About Pastura",
-       235,
-       55,
-       popup,
-       0,
-       {
-           {kStatic, "#128", IDC_STATIC, 11, 17, 20, 20, kChild | SS_ICON},
-           {kStatic, "Pastura Version " + VersionText(2, "."), IDC_STATIC, 40, 10, 119, 8,
-            kLabel | SS_NOPREFIX},
-           {kStatic, "A toy ecosystem simulation", IDC_STATIC, 40, 25, 119, 8, kLabel},
-           {kButton, "OK", IDOK, 178, 7, 50, 14, kChild | WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON},
-       }});
+  Dialog main{std::string(dialog_layout::kMainDialogCaption),
+              static_cast<std::int16_t>(dialog_layout::kMainDialogSize.width),
+              static_cast<std::int16_t>(dialog_layout::kMainDialogSize.height),
+              popup | WS_VISIBLE,
+              WS_EX_APPWINDOW,
+              {}};
+  for (const dialog_layout::Control& control : dialog_layout::kMainDialogControls) {
+    main.controls.push_back(FromLayout(control));
+  }
+  CheckDialog(module, IDD_SIM_DIALOG, main);
+
+  // The About box's name line carries the version, which the layout leaves
+  // to the face.
+  const dialog_layout::Control icon{IDC_STATIC, "", dialog_layout::ControlKind::kIcon, "",
+                                    dialog_layout::kAboutIconRect};
+  const std::string name = "Pastura Version " + VersionText(2, ".");
+  const dialog_layout::Control nameLine{IDC_STATIC, "", dialog_layout::ControlKind::kLabel, name,
+                                        dialog_layout::kAboutNameRect};
+  Control nameControl = FromLayout(nameLine);
+  nameControl.style |= SS_NOPREFIX;
+  CheckDialog(module, IDD_ABOUTBOX,
+              {std::string(dialog_layout::kAboutBoxCaption),
+               static_cast<std::int16_t>(dialog_layout::kAboutBoxSize.width),
+               static_cast<std::int16_t>(dialog_layout::kAboutBoxSize.height),
+               popup,
+               0,
+               {FromLayout(icon), nameControl, FromLayout(dialog_layout::kAboutLine),
+                FromLayout(dialog_layout::kAboutOk)}});
 }
 
 void CheckAboutString(HMODULE module) {

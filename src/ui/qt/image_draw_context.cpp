@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "round_join.h"
+
 namespace {
 
 constexpr QRgb kWhite = qRgb(255, 255, 255);
@@ -120,17 +122,20 @@ void ImageDrawContext::Rectangle(const Box& box) {
     return;
   }
   const Pixels pixels(image_);
-  const Edges inner = outline.inner.Within(surface);
-  if (inner.IsEmpty()) {
-    pixels.Fill(outer, penColour_);
-  } else {
-    // Each pixel is written once: the band above, below, left and right of
-    // the interior, then the interior.
-    pixels.Fill({outer.left, outer.top, outer.right, inner.top}, penColour_);
-    pixels.Fill({outer.left, inner.bottom, outer.right, outer.bottom}, penColour_);
-    pixels.Fill({outer.left, inner.top, inner.left, inner.bottom}, penColour_);
-    pixels.Fill({inner.right, inner.top, outer.right, inner.bottom}, penColour_);
-    pixels.Fill(inner, kWhite);
+  const Edges inner = outline.inner.Within(outer);
+  // Each pixel is written once, row by row: the band's rows less their round
+  // joins, the rows beside the interior in the pen colour and white.
+  for (std::int64_t y = outer.top; y < outer.bottom; ++y) {
+    if (!inner.IsEmpty() && y >= inner.top && y < inner.bottom) {
+      pixels.Fill({outer.left, y, inner.left, y + 1}, penColour_);
+      pixels.Fill({inner.left, y, inner.right, y + 1}, kWhite);
+      pixels.Fill({inner.right, y, outer.right, y + 1}, penColour_);
+    } else {
+      const std::int64_t inset =
+          RoundJoinInset(penWidth_, outline.outer.top, outline.outer.bottom, y);
+      const Edges row{outline.outer.left + inset, y, outline.outer.right - inset, y + 1};
+      pixels.Fill(row.Within(outer), penColour_);
+    }
   }
   MarkDrawn(outer.ToRect());
 }

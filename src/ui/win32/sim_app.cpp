@@ -12,7 +12,7 @@ int CSimApp::InitInstance() {
   InitCommonControlsEx(&controls);
 
   HelpKey helpKey;
-  CSimDialog dialog(instance_);
+  CSimDialog dialog(instance_, world_, schedule_);
   dialog.DoModal();
   return 0;
 }

@@ -1,9 +1,12 @@
 // CSimApp: the application. Its start-up runs the main dialog modally, and
-// the program ends when that dialog closes. The world it shows is the
-// program-wide one, built before the application starts.
+// the program ends when that dialog closes. It owns the world and the
+// spiral schedule the dialog shows and steps.
 #pragma once
 
 #include <windows.h>
+
+#include "tick.h"
+#include "world.h"
 
 class CSimApp {
  public:
@@ -14,4 +17,6 @@ class CSimApp {
 
  private:
   HINSTANCE instance_;
+  CWorld world_;
+  Schedule schedule_;
 };

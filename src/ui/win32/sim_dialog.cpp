@@ -1,13 +1,12 @@
 #include "sim_dialog.h"
 
+#include <span>
 #include <string>
 
 #include "about_dialog.h"
 #include "help_key.h"
 #include "help_text.h"
-#include "program.h"
 #include "resource.h"
-#include "timers.h"
 #include "window_centring.h"
 
 namespace {
@@ -17,10 +16,11 @@ constexpr LONG kBoardPixels = 21 * 20;
 
 }  // namespace
 
-CSimDialog::CSimDialog(HINSTANCE instance)
+CSimDialog::CSimDialog(HINSTANCE instance, CWorld& world, Schedule& schedule)
     : instance_(instance),
       icon_(LoadIconA(instance, MAKEINTRESOURCEA(IDR_MAINFRAME))),
-      boardDc_(board_.DeviceContext()) {}
+      boardDc_(board_.DeviceContext()),
+      controller_(world, schedule, *this) {}
 
 INT_PTR CSimDialog::DoModal() {
   return DialogBoxParamA(instance_, MAKEINTRESOURCEA(IDD_SIM_DIALOG), nullptr, DialogProc,
@@ -40,8 +40,8 @@ INT_PTR CALLBACK CSimDialog::DialogProc(HWND window, UINT message, WPARAM wParam
   switch (message) {
     case WM_INITDIALOG:    return self->OnInitDialog();
     case WM_COMMAND:       return self->OnCommand(LOWORD(wParam));
-    case WM_SHOWWINDOW:    return self->OnShowWindow();
-    case WM_TIMER:         return self->OnTimer();
+    case WM_SHOWWINDOW:    return self->OnShowWindow(wParam);
+    case WM_TIMER:         return self->OnTimer(wParam);
     case WM_SYSCOMMAND:    return self->OnSysCommand(wParam);
     case WM_PAINT:         return self->OnPaint();
     case WM_QUERYDRAGICON: return self->OnQueryDragIcon();
@@ -90,32 +90,10 @@ void CSimDialog::GrowToFitBoard() {
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// The push buttons are the dialog's rules; OK, Cancel and help are the
+// dialog's own.
 INT_PTR CSimDialog::OnCommand(WORD id) {
   switch (id) {
-    case IDC_PLANT:
-      theWorld.SpawnPlant(boardDc_);
-      break;
-    case IDC_HERBIVORE:
-      theWorld.SpawnHerbivore(boardDc_);
-      break;
-    case IDC_CARNIVORE:
-      theWorld.SpawnCarnivore(boardDc_);
-      break;
-    case IDC_PAINT:
-      boardDc_.Clear();
-      theWorld.DrawGrid(boardDc_);
-      break;
-    case IDC_REDRAW:
-      boardDc_.Clear();
-      theWorld.RedrawAll(boardDc_);
-      break;
-    case IDC_MOVE:
-    case IDC_START:
-      SetTimer(window_, TIMER_STEP, kStepPeriodMs, nullptr);
-      return TRUE;
-    case IDC_STOP:
-      KillTimer(window_, TIMER_STEP);
-      return TRUE;
     case ID_HELP:
       return OnHelp();
     case IDOK:
@@ -123,10 +101,8 @@ INT_PTR CSimDialog::OnCommand(WORD id) {
       EndDialog(window_, id);
       return TRUE;
     default:
-      return FALSE;
+      return controller_.OnCommand(id) ? TRUE : FALSE;
   }
-  ShowDrawing();
-  return TRUE;
 }
 
 // The dialog has no default button of its own: Enter presses the push button
@@ -145,16 +121,13 @@ INT_PTR CSimDialog::OnGetDefaultId() {
   return TRUE;
 }
 
-INT_PTR CSimDialog::OnShowWindow() {
-  SetTimer(window_, TIMER_STARTUP, kStartupPeriodMs, nullptr);
+INT_PTR CSimDialog::OnShowWindow(WPARAM shown) {
+  controller_.OnShowWindow(shown != FALSE);
   return FALSE;
 }
 
-// Every tick draws the whole board again.
-INT_PTR CSimDialog::OnTimer() {
-  boardDc_.Clear();
-  Tick(*this);
-  ShowDrawing();
+INT_PTR CSimDialog::OnTimer(WPARAM id) {
+  controller_.OnTimer(static_cast<int>(id));
   return FALSE;
 }
 
@@ -213,20 +186,25 @@ INT_PTR CSimDialog::OnSize() {
   return FALSE;
 }
 
-void CSimDialog::ShowDrawing() {
-  RECT area;
-  if (boardDc_.TakeDirtyArea(area)) {
-    InvalidateRect(window_, &area, FALSE);
+void CSimDialog::StartTimer(int id, int periodMs) {
+  SetTimer(window_, static_cast<UINT_PTR>(id), static_cast<UINT>(periodMs), nullptr);
+}
+
+void CSimDialog::StopTimer(int id) {
+  KillTimer(window_, static_cast<UINT_PTR>(id));
+}
+
+// The list is refilled with its drawing held off, so that it repaints once
+// per tick rather than once per line.
+void CSimDialog::ShowReport(std::span<const std::string> lines) {
+  HWND list = GetDlgItem(window_, IDC_REPORT);
+  SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+  SendMessageA(list, LB_RESETCONTENT, 0, 0);
+  for (const std::string& line : lines) {
+    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
   }
-}
-
-void CSimDialog::ClearReport() {
-  SendDlgItemMessageA(window_, IDC_REPORT, LB_RESETCONTENT, 0, 0);
-}
-
-void CSimDialog::AppendReport(std::string_view text) {
-  const std::string line(text);
-  SendDlgItemMessageA(window_, IDC_REPORT, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+  SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list, nullptr, TRUE);
 }
 
 void CSimDialog::SetIterationText(std::string_view text) {
@@ -234,6 +212,10 @@ void CSimDialog::SetIterationText(std::string_view text) {
   SetDlgItemTextA(window_, IDC_ITERATIONS, label.c_str());
 }
 
-void CSimDialog::CancelStartupTimer() {
-  KillTimer(window_, TIMER_STARTUP);
+// Shows on screen what the last drawing changed.
+void CSimDialog::ShowBoard() {
+  RECT area;
+  if (boardDc_.TakeDirtyArea(area)) {
+    InvalidateRect(window_, &area, FALSE);
+  }
 }

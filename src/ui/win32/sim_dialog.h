@@ -1,8 +1,9 @@
-// CSimDialog: the main dialog (template 102). Its buttons add entities, draw
-// and start or stop the stepping timer; Enter presses the focused button, and
-// closes the dialog where no button has the focus, as Esc does. Every timer
-// message runs one tick of the world with this dialog as the tick's host,
-// which rewrites the report list and the iterations label. The board is
+// CSimDialog: the main dialog (template 102), the window of the dialog's
+// rules (DialogController) on the world and schedule it is handed: its
+// buttons, timers and show events go to the controller, which draws on the
+// board and fills the report list and the iterations label through this
+// dialog. Enter presses the focused button, and closes the dialog where no
+// button has the focus, as Esc does; F1 shows the help. The board is
 // drawn into a retained picture of the client area that the paint handler
 // shows; every full redraw (a tick, ReDraw, Paint) first clears that picture,
 // so that nothing drawn outside the grid stays. While minimised the dialog
@@ -12,12 +13,15 @@
 #include <windows.h>
 
 #include "board_bitmap.h"
+#include "dialog_controller.h"
+#include "dialog_window.h"
 #include "gdi_draw_context.h"
 #include "tick.h"
+#include "world.h"
 
-class CSimDialog : public TickHost {
+class CSimDialog : private DialogWindow {
  public:
-  explicit CSimDialog(HINSTANCE instance);
+  CSimDialog(HINSTANCE instance, CWorld& world, Schedule& schedule);
   ~CSimDialog() override = default;
   CSimDialog(const CSimDialog&) = delete;
   CSimDialog& operator=(const CSimDialog&) = delete;
@@ -25,20 +29,22 @@ class CSimDialog : public TickHost {
   // Runs the dialog until it is closed.
   INT_PTR DoModal();
 
-  // TickHost
-  void ClearReport() override;
-  void AppendReport(std::string_view text) override;
-  void SetIterationText(std::string_view text) override;
-  void CancelStartupTimer() override;
-  DrawContext& GetDrawContext() override { return boardDc_; }
-
  private:
   static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+  // DialogWindow
+  void StartTimer(int id, int periodMs) override;
+  void StopTimer(int id) override;
+  void ShowReport(std::span<const std::string> lines) override;
+  void SetIterationText(std::string_view text) override;
+  DrawContext& Board() override { return boardDc_; }
+  void EraseBoard() override { boardDc_.Clear(); }
+  void ShowBoard() override;
+
   INT_PTR OnInitDialog();
   INT_PTR OnCommand(WORD id);
-  INT_PTR OnShowWindow();
-  INT_PTR OnTimer();
+  INT_PTR OnShowWindow(WPARAM shown);
+  INT_PTR OnTimer(WPARAM id);
   INT_PTR OnSysCommand(WPARAM id);
   INT_PTR OnPaint();
   INT_PTR OnQueryDragIcon();
@@ -48,8 +54,6 @@ class CSimDialog : public TickHost {
 
   void AddAboutItemToSystemMenu();
   void GrowToFitBoard();
-  // Shows on screen what the last drawing changed.
-  void ShowDrawing();
   void PaintIcon();
 
   HINSTANCE instance_;
@@ -57,4 +61,5 @@ class CSimDialog : public TickHost {
   HWND window_ = nullptr;
   BoardBitmap board_;
   GdiDrawContext boardDc_;
+  DialogController controller_;
 };
