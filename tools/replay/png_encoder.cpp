@@ -1,18 +1,38 @@
-// The PNG encoder of stb_image_write. The board's picture is a few flat
-// colours, so every row is left unfiltered (the adaptive choice tries all five
-// filters per row and takes twice the time for a file 10% smaller) and
-// deflated at the encoder's lowest level, 5, which looks at the fewest earlier
-// matches: long runs of one colour compress well at any level.
+// The PNG encoder of stb_image_write, with the board's own deflate: the
+// picture is a few flat colours, every row filtered by "up", and RunDeflate
+// finds its runs several times faster than the encoder's general search
+// (which took most of a frame's time) for files of about the same size.
 #include "png_encoder.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "run_deflate.h"
+
+namespace {
+
+// stb_image_write's hook for the zlib stream; it frees the result with free().
+unsigned char* CompressRuns(unsigned char* data, int length, int* outLength, int /*quality*/) {
+  const std::string stream =
+      RunDeflate({reinterpret_cast<const char*>(data), static_cast<std::size_t>(length)});
+  auto* copy = static_cast<unsigned char*>(std::malloc(stream.size()));
+  if (copy != nullptr) {
+    std::memcpy(copy, stream.data(), stream.size());
+    *outLength = static_cast<int>(stream.size());
+  }
+  return copy;
+}
+
+}  // namespace
 
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #define STBI_WRITE_NO_STDIO
+#define STBIW_ZLIB_COMPRESS CompressRuns
 #include <stb_image_write.h>
 
 namespace {
 
-constexpr int kCompressionLevel = 5;
-constexpr int kNoFilter = 0;
+constexpr int kUpFilter = 2;
 
 void Append(void* context, void* data, int size) {
   static_cast<std::string*>(context)->append(static_cast<const char*>(data),
@@ -25,8 +45,7 @@ std::optional<std::string> EncodeRgbPng(std::string_view rgb, int width, int hei
   if (width <= 0 || height <= 0) {
     return std::nullopt;
   }
-  stbi_write_png_compression_level = kCompressionLevel;
-  stbi_write_force_png_filter = kNoFilter;
+  stbi_write_force_png_filter = kUpFilter;
   std::string png;
   if (stbi_write_png_to_func(Append, &png, width, height, 3, rgb.data(), width * 3) == 0) {
     return std::nullopt;
