@@ -8,6 +8,8 @@ packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
 )
+# The player's PNG encoder: stb_image_write, one header, for both builds.
+packages+=(libstb-dev)
 # The desktop program: Qt 6 Widgets (its tests run on Qt's offscreen platform)
 # and a font for its captions.
 packages+=(qt6-base-dev qt6-svg-dev fonts-dejavu-core)

@@ -38,6 +38,9 @@ namespace {
 // third of libFuzzer's time limit under the sanitizers on a busy machine.
 constexpr std::int64_t kMaxBoardPassesPerInput = 150;
 
+// With --frames every tick also encodes a picture: far fewer of those.
+constexpr std::int64_t kMaxBoardPassesWithFrames = 5;
+
 constexpr std::string_view kCommandLineMark = "#!";
 
 void Require(bool condition, const char* what) {
@@ -132,7 +135,7 @@ std::vector<std::string> Arguments(std::string_view line) {
     if (end > at) {
       std::string word(line.substr(at, end - at));
       const std::string& before = words.back();
-      const bool isValue = before == "--seed" || before == "-e";
+      const bool isValue = before == "--seed" || before == "--scale" || before == "-e";
       const bool isPath = TakesPath(before) ? word != "-" : !isValue && !word.starts_with('-');
       words.push_back(isPath ? InScratch(word) : word);
     }
@@ -179,7 +182,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   const Script& script = std::get<Script>(parsed);
-  if (BoardPasses(script) > kMaxBoardPassesPerInput) {
+  const std::int64_t limit = commandLine.find("--frames") == std::string_view::npos
+                                 ? kMaxBoardPassesPerInput
+                                 : kMaxBoardPassesWithFrames;
+  if (BoardPasses(script) > limit) {
     return -1;  // too long to play here; keeps it out of the corpus
   }
   if (withCommandLine) {

@@ -4,12 +4,11 @@
 # frames folder, one path named twice, a stop by signal. Each must end with the
 # one-line message and a non-zero exit before or at the first failed write,
 # leave an older file as it was and leave no partial or temporary file.
-# Usage: output_failures_test.sh REPLAY WORKDIR PNG_AVAILABLE(0|1)
+# Usage: output_failures_test.sh REPLAY WORKDIR
 set -uo pipefail
 
 replay="$1"
 work="$2"
-png="$3"
 rm -rf "$work"
 mkdir -p "$work"
 cd "$work" || exit 1
@@ -62,11 +61,7 @@ code=$?
 # A destination in a missing folder stops the player before the first tick.
 timeout 60 "$replay" --png nodir/x.png -e "$endless" > out 2> err
 code=$?
-if [[ "$png" == 1 ]]; then
-  expect png_missing_folder 1 "cannot write 'nodir/x.png': No such file or directory"
-else
-  expect png_missing_folder 1 "PNG output is not available in this build"
-fi
+expect png_missing_folder 1 "cannot write 'nodir/x.png': No such file or directory"
 [[ -s out ]] && fail png_missing_folder "printed on stdout"
 mkdir -p folder
 timeout 60 "$replay" --counts folder -e "$endless" > out 2> err
@@ -120,18 +115,16 @@ for signal in TERM INT; do
   no_leftovers "stopped_by_$signal" .
 done
 
-if [[ "$png" == 1 ]]; then
-  # A second run into a used frames folder.
-  timeout 60 "$replay" --frames frames -e 'plant tick 3' > /dev/null 2> err
-  timeout 60 "$replay" --frames frames -e 'plant tick 2' > out 2> err
-  code=$?
-  expect frames_folder_in_use 1 "'frames' already holds frames; give --overwrite to replace them"
-  [[ "$(ls frames | wc -l)" == 3 ]] || fail frames_folder_in_use "the old frames changed"
-  timeout 60 "$replay" --frames frames --overwrite -e 'plant tick 2' > out 2> err
-  code=$?
-  [[ "$code" == 0 && "$(ls frames)" == $'frame-000001.png\nframe-000002.png' ]] ||
-    fail frames_overwrite "exit $code, left $(ls frames)"
-fi
+# A second run into a used frames folder.
+timeout 60 "$replay" --frames frames -e 'plant tick 3' > /dev/null 2> err
+timeout 60 "$replay" --frames frames -e 'plant tick 2' > out 2> err
+code=$?
+expect frames_folder_in_use 1 "'frames' already holds frames; give --overwrite to replace them"
+[[ "$(ls frames | wc -l)" == 3 ]] || fail frames_folder_in_use "the old frames changed"
+timeout 60 "$replay" --frames frames --overwrite -e 'plant tick 2' > out 2> err
+code=$?
+[[ "$code" == 0 && "$(ls frames)" == $'frame-000001.png\nframe-000002.png' ]] ||
+  fail frames_overwrite "exit $code, left $(ls frames)"
 
 # A small file system that fills up during the run (it needs root to mount).
 mkdir -p small
@@ -142,24 +135,22 @@ if mount -t tmpfs -o size=384k tmpfs small 2> /dev/null; then
   expect full_disk_counts 1 "cannot write 'small/counts.csv': No space left on device"
   [[ "$(cat small/counts.csv)" == old ]] || fail full_disk_counts "the old counts changed"
   no_leftovers full_disk_counts small
-  if [[ "$png" == 1 ]]; then
-    timeout 60 "$replay" --frames small/frames -e "$endless" > /dev/null 2> err
-    code=$?
-    [[ "$code" == 1 && "$(cat err)" =~ ^pastura-replay:\ cannot\ write\ \'small/frames/frame-[0-9]{6}\.png\':\ No\ space\ left\ on\ device$ ]] ||
-      fail full_disk_frames "exit $code: $(cat err)"
-    no_leftovers full_disk_frames small
-    for frame in small/frames/*; do
-      [[ -s "$frame" ]] || fail full_disk_frames "$frame is empty"
-    done
-    rm -rf small/frames
-    echo old > small/p.png
-    head -c 380k /dev/zero > small/filler 2> /dev/null
-    timeout 60 "$replay" --png small/p.png -e 'plant herbivore carnivore tick 3' > /dev/null 2> err
-    code=$?
-    expect full_disk_png 1 "cannot write 'small/p.png': No space left on device"
-    [[ "$(cat small/p.png)" == old ]] || fail full_disk_png "the old picture changed"
-    no_leftovers full_disk_png small
-  fi
+  timeout 60 "$replay" --frames small/frames -e "$endless" > /dev/null 2> err
+  code=$?
+  [[ "$code" == 1 && "$(cat err)" =~ ^pastura-replay:\ cannot\ write\ \'small/frames/frame-[0-9]{6}\.png\':\ No\ space\ left\ on\ device$ ]] ||
+    fail full_disk_frames "exit $code: $(cat err)"
+  no_leftovers full_disk_frames small
+  for frame in small/frames/*; do
+    [[ -s "$frame" ]] || fail full_disk_frames "$frame is empty"
+  done
+  rm -rf small/frames
+  echo old > small/p.png
+  head -c 380k /dev/zero > small/filler 2> /dev/null
+  timeout 60 "$replay" --png small/p.png -e 'plant herbivore carnivore tick 3' > /dev/null 2> err
+  code=$?
+  expect full_disk_png 1 "cannot write 'small/p.png': No space left on device"
+  [[ "$(cat small/p.png)" == old ]] || fail full_disk_png "the old picture changed"
+  no_leftovers full_disk_png small
   umount small
 else
   echo "SKIP full file system: cannot mount a tmpfs here (needs root)"

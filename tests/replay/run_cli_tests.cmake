@@ -1,7 +1,6 @@
 # Runs pastura-replay as a user would and checks its exit codes and streams.
 # REPLAY: the program; DATA: this folder; WORK: a folder to write in;
-# PNG_AVAILABLE: whether this build writes PNG files; VERSION: the project's
-# version.
+# VERSION: the project's version.
 
 include(${CMAKE_CURRENT_LIST_DIR}/../run_and_check.cmake)
 
@@ -23,20 +22,15 @@ run_replay(NAME script_file ARGS ${DATA}/first-tick.txt EXIT 0 STDOUT "${expecte
 run_replay(NAME script_stdin STDIN ${DATA}/first-tick.txt EXIT 0 STDOUT "${expected}")
 run_replay(NAME script_dash ARGS - STDIN ${DATA}/first-tick.txt EXIT 0 STDOUT "${expected}")
 
-if(PNG_AVAILABLE)
-  file(REMOVE ${WORK}/first-tick.png)
-  run_replay(NAME png_keeps_text ARGS --png ${WORK}/first-tick.png ${DATA}/first-tick.txt
-    EXIT 0 STDOUT "${expected}")
-  if(NOT EXISTS ${WORK}/first-tick.png)
-    message(SEND_ERROR "png_keeps_text: no PNG written")
-  endif()
-  run_replay(NAME png_unwritable ARGS --png ${DATA}/no-such-folder/out.png -e plant
-    EXIT 1 STDOUT_EMPTY TRUE
-    STDERR "pastura-replay: cannot write '${DATA}/no-such-folder/out.png': No such file or directory\n")
-else()
-  run_replay(NAME png_unavailable ARGS --png ${WORK}/out.png -e plant EXIT 1 STDOUT_EMPTY TRUE
-    STDERR "pastura-replay: PNG output is not available in this build\n")
+file(REMOVE ${WORK}/first-tick.png)
+run_replay(NAME png_keeps_text ARGS --png ${WORK}/first-tick.png ${DATA}/first-tick.txt
+  EXIT 0 STDOUT "${expected}")
+if(NOT EXISTS ${WORK}/first-tick.png)
+  message(SEND_ERROR "png_keeps_text: no PNG written")
 endif()
+run_replay(NAME png_unwritable ARGS --png ${DATA}/no-such-folder/out.png -e plant
+  EXIT 1 STDOUT_EMPTY TRUE
+  STDERR "pastura-replay: cannot write '${DATA}/no-such-folder/out.png': No such file or directory\n")
 
 # Population counts, seeds and frames.
 set(counts_expected "tick,plants,herbivores,carnivores\n1,1,1,0\n2,1,1,0\n")
@@ -65,21 +59,23 @@ run_replay(NAME seed_moves_the_first_plant ARGS --seed 7 -e "plant state" EXIT 0
   STDOUT "state\nplant 0 id 0 at 2 3 growth 20\nschedule legLength 0 legStep 0 iterationCount 0\ncolours plant 204 255 204 herbivore 0 0 255 carnivore 255 0 0\n")
 run_replay(NAME seed_out_of_range ARGS --seed 4294967296 -e tick EXIT 2 STDOUT_EMPTY TRUE)
 
+run_replay(NAME scale_zero ARGS --scale 0 -e tick EXIT 2 STDOUT_EMPTY TRUE)
+run_replay(NAME scale_fraction ARGS --scale 1.5 -e tick EXIT 2 STDOUT_EMPTY TRUE)
+run_replay(NAME scale_missing ARGS --png ${WORK}/s.png --scale EXIT 2 STDOUT_EMPTY TRUE)
+
 run_replay(NAME frames_folder_under_a_file ARGS --frames ${DATA}/first-tick.txt/frames -e tick
   EXIT 1 STDOUT_EMPTY TRUE)
 
-if(PNG_AVAILABLE)
-  file(REMOVE_RECURSE ${WORK}/frames)
-  file(REMOVE ${WORK}/last.png)
-  run_replay(NAME frames_and_png ARGS --frames ${WORK}/frames --png ${WORK}/last.png
-    --counts ${WORK}/counts.csv --draw --seed 1 ${DATA}/first-tick.txt EXIT 0)
-  file(GLOB frames ${WORK}/frames/*)
-  if(NOT frames STREQUAL "${WORK}/frames/frame-000001.png")
-    message(SEND_ERROR "frames_and_png: wrote ${frames}")
-  endif()
-  file(SHA256 ${WORK}/frames/frame-000001.png frame_hash)
-  file(SHA256 ${WORK}/last.png last_hash)
-  if(NOT frame_hash STREQUAL last_hash)
-    message(SEND_ERROR "frames_and_png: the last frame differs from the --png picture")
-  endif()
+file(REMOVE_RECURSE ${WORK}/frames)
+file(REMOVE ${WORK}/last.png)
+run_replay(NAME frames_and_png ARGS --frames ${WORK}/frames --png ${WORK}/last.png
+  --counts ${WORK}/counts.csv --draw --seed 1 ${DATA}/first-tick.txt EXIT 0)
+file(GLOB frames ${WORK}/frames/*)
+if(NOT frames STREQUAL "${WORK}/frames/frame-000001.png")
+  message(SEND_ERROR "frames_and_png: wrote ${frames}")
+endif()
+file(SHA256 ${WORK}/frames/frame-000001.png frame_hash)
+file(SHA256 ${WORK}/last.png last_hash)
+if(NOT frame_hash STREQUAL last_hash)
+  message(SEND_ERROR "frames_and_png: the last frame differs from the --png picture")
 endif()

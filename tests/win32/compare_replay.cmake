@@ -1,8 +1,9 @@
 # Runs the cross-built pastura-replay.exe under Wine and the build machine's
 # pastura-replay on the same sessions, from the same folder, and fails on any
 # difference in standard output, standard error or exit code.
+# The pictures they write must be the same files byte for byte.
 # WINE, WINDOWS_REPLAY, HOST_REPLAY: the programs; DATA: tests/replay;
-# DEMO: tools/demo-session.txt.
+# DEMO: tools/demo-session.txt; WORK: a folder for the pictures.
 
 # compare(NAME name [EXIT_ONLY] [STDIN file] ARGS args...)
 function(compare)
@@ -48,3 +49,37 @@ compare(NAME two_scripts ARGS -e tick first-tick.txt)
 compare(NAME missing_file ARGS no-such-session.txt)
 # The systems word the reason differently ("Is a directory", "Permission denied").
 compare(NAME directory EXIT_ONLY ARGS .)
+
+# compare_pictures(NAME name ARGS args...): each program writes --png and
+# --frames into its own folder under WORK; every file must match.
+function(compare_pictures)
+  cmake_parse_arguments(RUN "" "NAME" "ARGS" ${ARGN})
+  set(folder ${WORK}/${RUN_NAME})
+  file(REMOVE_RECURSE ${folder})
+  file(MAKE_DIRECTORY ${folder}/host ${folder}/windows)
+  execute_process(COMMAND ${HOST_REPLAY} --png last.png --frames frames ${RUN_ARGS}
+    WORKING_DIRECTORY ${folder}/host RESULT_VARIABLE host_code OUTPUT_QUIET)
+  execute_process(COMMAND ${WINE} ${WINDOWS_REPLAY} --png last.png --frames frames ${RUN_ARGS}
+    WORKING_DIRECTORY ${folder}/windows RESULT_VARIABLE windows_code OUTPUT_QUIET)
+  if(NOT host_code EQUAL 0 OR NOT windows_code EQUAL 0)
+    message(SEND_ERROR "${RUN_NAME}: exit ${windows_code} on Windows, ${host_code} here")
+    return()
+  endif()
+  file(GLOB_RECURSE host_files RELATIVE ${folder}/host ${folder}/host/*)
+  file(GLOB_RECURSE windows_files RELATIVE ${folder}/windows ${folder}/windows/*)
+  if(NOT host_files STREQUAL windows_files OR NOT host_files)
+    message(SEND_ERROR "${RUN_NAME}: wrote ${windows_files} on Windows, ${host_files} here")
+    return()
+  endif()
+  foreach(name IN LISTS host_files)
+    file(SHA256 ${folder}/host/${name} host_hash)
+    file(SHA256 ${folder}/windows/${name} windows_hash)
+    if(NOT host_hash STREQUAL windows_hash)
+      message(SEND_ERROR "${RUN_NAME}: ${name} differs")
+    endif()
+  endforeach()
+endfunction()
+
+compare_pictures(NAME pictures_demo ARGS ${DEMO})
+compare_pictures(NAME pictures_scaled ARGS --scale 3
+  -e "plant plant herbivore carnivore tick 4 redraw paint tick 2")

@@ -8,8 +8,8 @@
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: pastura-replay [--draw] [--png FILE] [--frames DIR [--overwrite]] [--counts FILE] "
-    "[--seed N] [-e SCRIPT | SCRIPTFILE | -]";
+    "usage: pastura-replay [--draw] [--png FILE] [--frames DIR [--overwrite]] [--scale S] "
+    "[--counts FILE] [--seed N] [-e SCRIPT | SCRIPTFILE | -]";
 
 constexpr std::string_view kHelp =
     "Plays a session of the Pastura ecosystem without a window.\n"
@@ -24,6 +24,8 @@ constexpr std::string_view kHelp =
     "  --frames DIR   after every tick, write the picture to DIR/frame-000001.png,\n"
     "                 DIR/frame-000002.png, ... (DIR is created if need be)\n"
     "  --overwrite    let --frames replace the frames a former run left in DIR\n"
+    "  --scale S      draw the pictures at S device pixels per board pixel, as on a\n"
+    "                 high-density screen (1..4; default 1)\n"
     "  --counts FILE  write the live plants, herbivores and carnivores after every\n"
     "                 tick to FILE as CSV; '-' writes them to standard output in\n"
     "                 place of the report blocks (not with --draw or 'state')\n"
@@ -42,6 +44,10 @@ constexpr std::string_view kHelp =
 
 constexpr std::string_view kCountsBesideShapes =
     "'--counts -' cannot go with --draw or 'state': the CSV would be mixed with other lines";
+
+// The display scales the pictures are drawn at.
+constexpr std::int64_t kMinScale = 1;
+constexpr std::int64_t kMaxScale = 4;
 
 std::optional<std::uint32_t> ParseSeed(std::string_view text) {
   const auto parsed = ParseDecimal(text, 0, std::numeric_limits<std::uint32_t>::max());
@@ -96,6 +102,9 @@ class ArgumentParser {
     if (arg == "--seed") {
       return TakeSeed();
     }
+    if (arg == "--scale") {
+      return TakeScale();
+    }
     if (arg == "-e") {
       if (HasScript()) {
         return UsageError{"more than one script given"};
@@ -131,6 +140,20 @@ class ArgumentParser {
       return UsageError{"bad seed '" + *text + "': expected a number 0..4294967295"};
     }
     options_.seed = *seed;
+    return std::nullopt;
+  }
+
+  std::optional<UsageError> TakeScale() {
+    std::optional<std::string> text;
+    if (auto error = TakeValue("--scale", "a number", text)) {
+      return error;
+    }
+    const auto parsed = ParseDecimal(*text, kMinScale, kMaxScale);
+    const auto* scale = std::get_if<std::int64_t>(&parsed);
+    if (!scale) {
+      return UsageError{"bad scale '" + *text + "': expected a number 1..4"};
+    }
+    options_.scale = static_cast<int>(*scale);
     return std::nullopt;
   }
 

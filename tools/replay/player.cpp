@@ -249,11 +249,7 @@ class Player {
 
   bool Open(const Options& options, Destinations& to) {
     if (options.pngFile || options.framesDir) {
-      to.picture = MakePngOutput();
-      if (!to.picture) {
-        Complain("PNG output is not available in this build");
-        return false;
-      }
+      to.picture = std::make_unique<PngOutput>(options.scale);
     }
     std::vector<fs::path> oldFrames;
     if ((options.pngFile && !CreateFile(*options.pngFile, to.png)) ||

@@ -1,29 +1,27 @@
-// PngOutput: the picture of the main window's client area (662 x 447 pixels,
-// the board at its top-left) that the player draws into alongside its text,
-// encoded as PNG for the files the player writes. It holds the same
-// pixels the desktop window shows after the same session.
-//
-// Which surface a build has is chosen when it is configured; a build without
-// one returns none from MakePngOutput.
+// PngOutput: the picture of the main window's client area (662 x 447 logical
+// pixels, the board at its top-left) that the player draws into alongside its
+// text, encoded as PNG for the files the player writes. It is the surface the
+// desktop windows show, so it holds the same pixels they do after the same
+// session, at the display scale asked for.
 #pragma once
 
-#include <memory>
 #include <optional>
 #include <string>
 
-#include "draw_context.h"
+#include "raster_surface.h"
 
 class PngOutput {
  public:
-  virtual ~PngOutput() = default;
+  explicit PngOutput(int scale);
 
-  virtual DrawContext& Surface() = 0;
+  DrawContext& Surface() { return surface_; }
   // Returns the whole picture to its background, as the window does before
   // every full redraw of the board.
-  virtual void Clear() = 0;
+  void Clear() { surface_.Clear(); }
   // The picture as PNG bytes; none when it cannot be encoded.
-  virtual std::optional<std::string> Encode() = 0;
-};
+  std::optional<std::string> Encode();
 
-// This build's picture, or null where PNG output is not available.
-std::unique_ptr<PngOutput> MakePngOutput();
+ private:
+  RasterSurface surface_;
+  std::string rgb_;  // the rows as 8-bit RGB, kept between frames
+};
