@@ -3,7 +3,7 @@
 #include "colour_scale.h"
 
 Session::Session(CWorld& world, Schedule& schedule, DrawContext& dc, Output& out)
-    : world_(world), schedule_(schedule), dc_(dc), out_(out) {}
+    : world_(world), schedule_(schedule), dc_(dc), out_(out), dialog_(world, schedule, *this) {}
 
 bool Session::Run(const Script& script) {
   bool completed = true;
@@ -29,21 +29,19 @@ bool Session::MayContinue() const {
 bool Session::Execute(const Command& command) {
   switch (command.kind) {
     case CommandKind::kSpawnPlant:
-      world_.SpawnPlant(dc_);
+      dialog_.OnPlant();
       break;
     case CommandKind::kSpawnHerbivore:
-      world_.SpawnHerbivore(dc_);
+      dialog_.OnHerbivore();
       break;
     case CommandKind::kSpawnCarnivore:
-      world_.SpawnCarnivore(dc_);
+      dialog_.OnCarnivore();
       break;
     case CommandKind::kPaint:
-      ClearPicture();
-      world_.DrawGrid(dc_);
+      dialog_.OnPaintGrid();
       break;
     case CommandKind::kRedraw:
-      ClearPicture();
-      world_.RedrawAll(dc_);
+      dialog_.OnRedraw();
       break;
     case CommandKind::kTick:
       for (std::int32_t i = 0; i < command.ticks; ++i) {
@@ -76,8 +74,7 @@ bool Session::RunTick() {
     out_ << "tick " << ticksRun_;
     out_.EndLine();
   }
-  ClearPicture();
-  Tick(world_, schedule_, *this);
+  dialog_.OnTimer(TIMER_STEP);
   if (printReports_) {
     out_ << report_ << "iterations " << iterationText_;
     out_.EndLine();
@@ -90,19 +87,18 @@ bool Session::RunTick() {
   return true;
 }
 
-void Session::ClearPicture() {
+void Session::EraseBoard() {
   if (picture_ != nullptr) {
     picture_->Clear();
   }
 }
 
-void Session::ClearReport() {
+void Session::ShowReport(std::span<const std::string> lines) {
   report_.clear();
-}
-
-void Session::AppendReport(std::string_view text) {
-  report_ += text;
-  report_ += '\n';
+  for (const std::string& line : lines) {
+    report_ += line;
+    report_ += '\n';
+  }
 }
 
 void Session::SetIterationText(std::string_view text) {

@@ -1,21 +1,24 @@
-// Replays a parsed script on a world, as the main window would run the same
-// buttons and timer messages, and writes what the window would show: after
-// every tick the report list and the iterations label, and on `state` the
-// tables, the schedule and the kinds' colours. Listeners follow the ticks.
+// Replays a parsed script on a world through the main dialog's own rules: a
+// spawn, `paint` or `redraw` is that button's command and a `tick` is the step
+// timer firing, so what is written is what the window shows: after every tick
+// the report list and the iterations label, and on `state` the tables, the
+// schedule and the kinds' colours. `place` puts an entity on a given cell,
+// which no button can. Listeners follow the ticks.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "dialog_controller.h"
+#include "dialog_window.h"
 #include "output.h"
 #include "png_output.h"
 #include "script.h"
-#include "tick.h"
 #include "tick_listener.h"
 #include "world.h"
 
-class Session : public TickHost {
+class Session : private DialogWindow {
  public:
   Session(CWorld& world, Schedule& schedule, DrawContext& dc, Output& out);
 
@@ -29,18 +32,20 @@ class Session : public TickHost {
   // Plays the whole script; false when a listener stopped it early.
   bool Run(const Script& script);
 
-  // TickHost
-  void ClearReport() override;
-  void AppendReport(std::string_view text) override;
-  void SetIterationText(std::string_view text) override;
-  void CancelStartupTimer() override {}
-  DrawContext& GetDrawContext() override { return dc_; }
-
  private:
+  // DialogWindow: the player has no timers of its own (a script's `tick` is
+  // the step timer firing), and shows the board only in its outputs.
+  void StartTimer(int, int) override {}
+  void StopTimer(int) override {}
+  void ShowReport(std::span<const std::string> lines) override;
+  void SetIterationText(std::string_view text) override;
+  DrawContext& Board() override { return dc_; }
+  void EraseBoard() override;
+  void ShowBoard() override {}
+
   bool Execute(const Command& command);
   bool MayContinue() const;
   bool RunTick();
-  void ClearPicture();
   void PrintState();
 
   CWorld& world_;
@@ -48,6 +53,7 @@ class Session : public TickHost {
   DrawContext& dc_;
   Output& out_;
   PngOutput* picture_ = nullptr;
+  DialogController dialog_;
   bool printReports_ = true;
   std::vector<TickListener*> listeners_;
   std::int64_t ticksRun_ = 0;
