@@ -12,9 +12,9 @@
 #include <QWindow>
 #include <memory>
 
-#include "null_draw_context.h"
-#include "sim_dialog.h"
-#include "timers.h"
+#include "app/timers.h"
+#include "render/null_draw_context.h"
+#include "ui/qt/sim_dialog.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <benchmark/benchmark.h>
 
 #include "allocation_counter.h"
-#include "raster_surface.h"
-#include "world.h"
+#include "render/raster_surface.h"
+#include "sim/world.h"
 
 namespace {
 

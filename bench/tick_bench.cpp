@@ -7,11 +7,11 @@
 #include <string>
 
 #include "allocation_counter.h"
-#include "null_draw_context.h"
-#include "output.h"
-#include "script.h"
-#include "session.h"
-#include "tick.h"
+#include "render/null_draw_context.h"
+#include "replay/output.h"
+#include "replay/script.h"
+#include "replay/session.h"
+#include "sim/tick.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "colour_scale.h"
-#include "world.h"
+#include "sim/colour_scale.h"
+#include "sim/world.h"
 
 namespace {
 

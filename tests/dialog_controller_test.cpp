@@ -1,4 +1,4 @@
-#include "dialog_controller.h"
+#include "app/dialog_controller.h"
 
 #include <gtest/gtest.h>
 

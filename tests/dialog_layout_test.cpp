@@ -1,11 +1,11 @@
-#include "dialog_layout.h"
+#include "app/dialog_layout.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <set>
 
-#include "dialog_units.h"
+#include "app/dialog_units.h"
 
 namespace {
 

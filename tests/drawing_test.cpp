@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "recording_draw_context.h"
-#include "world.h"
+#include "sim/world.h"
 
 namespace {
 

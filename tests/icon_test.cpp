@@ -3,8 +3,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "ico_writer.h"
-#include "xpm_image.h"
+#include "icon/ico_writer.h"
+#include "icon/xpm_image.h"
 
 namespace {
 

@@ -16,11 +16,11 @@
 #include <tuple>
 #include <vector>
 
-#include "colour_scale.h"
 #include "recording_tick_host.h"
-#include "tee_draw_context.h"
-#include "tick.h"
-#include "world.h"
+#include "render/tee_draw_context.h"
+#include "sim/colour_scale.h"
+#include "sim/tick.h"
+#include "sim/world.h"
 
 namespace {
 

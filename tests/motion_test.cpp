@@ -2,7 +2,7 @@
 
 #include <climits>
 
-#include "world.h"
+#include "sim/world.h"
 
 class MotionTest : public ::testing::Test {
  protected:

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "options.h"
+#include "replay/options.h"
 
 namespace {
 

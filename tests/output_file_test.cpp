@@ -1,4 +1,4 @@
-#include "output_file.h"
+#include "replay/output_file.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "output.h"
+#include "replay/output.h"
 
 namespace fs = std::filesystem;
 

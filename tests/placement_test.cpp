@@ -3,7 +3,7 @@
 #include <climits>
 
 #include "recording_draw_context.h"
-#include "world.h"
+#include "sim/world.h"
 
 class PlacementTest : public ::testing::Test {
  protected:

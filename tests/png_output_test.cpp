@@ -10,9 +10,9 @@
 
 #include <stb_image.h>
 
-#include "png_output.h"
-#include "raster_surface.h"
-#include "world.h"
+#include "render/raster_surface.h"
+#include "replay/png_output.h"
+#include "sim/world.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "random.h"
+#include "sim/random.h"
 
 TEST(RandomTest, UnseededSequenceMatchesTheClassicRuntime) {
   Random random;

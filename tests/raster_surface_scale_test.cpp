@@ -11,8 +11,8 @@
 #include <set>
 #include <vector>
 
-#include "raster_surface.h"
-#include "world.h"
+#include "render/raster_surface.h"
+#include "sim/world.h"
 
 namespace {
 

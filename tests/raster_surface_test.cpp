@@ -7,9 +7,9 @@
 #include <set>
 #include <utility>
 
-#include "colour_scale.h"
-#include "raster_surface.h"
-#include "world.h"
+#include "render/raster_surface.h"
+#include "sim/colour_scale.h"
+#include "sim/world.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "draw_context.h"
+#include "render/draw_context.h"
 
 struct DrawnShape {
   enum class Kind { kRectangle, kEllipse };

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "recording_draw_context.h"
-#include "tick.h"
+#include "sim/tick.h"
 
 class RecordingTickHost : public TickHost {
  public:

@@ -9,7 +9,7 @@
 
 #include <stb_image.h>
 
-#include "run_deflate.h"
+#include "replay/run_deflate.h"
 
 namespace {
 

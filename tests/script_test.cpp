@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "script.h"
+#include "replay/script.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "null_draw_context.h"
-#include "output.h"
-#include "script.h"
-#include "session.h"
-#include "text_draw_context.h"
+#include "render/null_draw_context.h"
+#include "replay/output.h"
+#include "replay/script.h"
+#include "replay/session.h"
+#include "replay/text_draw_context.h"
 
 class SessionTest : public ::testing::Test {
  protected:

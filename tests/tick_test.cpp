@@ -3,8 +3,8 @@
 #include <climits>
 
 #include "recording_tick_host.h"
-#include "tick.h"
-#include "world.h"
+#include "sim/tick.h"
+#include "sim/world.h"
 
 using Lines = std::vector<std::string>;
 

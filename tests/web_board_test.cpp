@@ -5,11 +5,11 @@
 
 #include <cstdint>
 
-#include "canvas_pixels.h"
-#include "raster_surface.h"
-#include "shape_log.h"
-#include "tee_draw_context.h"
-#include "world.h"
+#include "render/raster_surface.h"
+#include "render/tee_draw_context.h"
+#include "sim/world.h"
+#include "ui/web/canvas_pixels.h"
+#include "ui/web/shape_log.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "world.h"
+#include "sim/world.h"
 
 class WorldTest : public ::testing::Test {
  protected:

@@ -16,11 +16,11 @@
 #include <string_view>
 #include <vector>
 
-#include "dialog_window.h"
+#include "app/dialog_window.h"
+#include "app/timers.h"
 #include "resource.h"
-#include "tick.h"
-#include "timers.h"
-#include "world.h"
+#include "sim/tick.h"
+#include "sim/world.h"
 
 class DialogController : private TickHost {
  public:

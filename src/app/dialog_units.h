@@ -9,7 +9,7 @@
 
 #include <cstdint>
 
-#include "dialog_layout.h"
+#include "app/dialog_layout.h"
 
 namespace dialog_units {
 

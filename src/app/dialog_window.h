@@ -25,7 +25,7 @@
 #include <string>
 #include <string_view>
 
-#include "draw_context.h"
+#include "render/draw_context.h"
 
 class DialogWindow {
  public:

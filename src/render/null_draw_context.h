@@ -2,7 +2,7 @@
 // nothing is shown.
 #pragma once
 
-#include "draw_context.h"
+#include "render/draw_context.h"
 
 class NullDrawContext : public DrawContext {
  public:

@@ -1,10 +1,10 @@
-#include "raster_surface.h"
+#include "render/raster_surface.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-#include "round_join.h"
+#include "render/round_join.h"
 
 namespace {
 

@@ -47,8 +47,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "device_scale.h"
-#include "draw_context.h"
+#include "render/device_scale.h"
+#include "render/draw_context.h"
 
 // The main window's background with the desktop's default palette: the colour
 // of every pixel the board has not drawn on.

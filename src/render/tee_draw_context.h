@@ -1,7 +1,7 @@
 // A DrawContext that hands every call to two others, in order.
 #pragma once
 
-#include "draw_context.h"
+#include "render/draw_context.h"
 
 class TeeDrawContext : public DrawContext {
  public:

@@ -1,4 +1,4 @@
-#include "colour_scale.h"
+#include "sim/colour_scale.h"
 
 void CWorld::UpdatePlantColour(std::int32_t growth) {
   if (const auto a = colour_scale::FadeLevel(growth)) {

@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "draw_context.h"
-#include "world.h"
+#include "render/draw_context.h"
+#include "sim/world.h"
 
 namespace colour_scale {
 

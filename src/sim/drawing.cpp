@@ -2,9 +2,9 @@
 // square with a band on the side it heads to, each plant as a solid disc.
 // Cell (x, y) covers pixel columns 20x - 20 .. 20x - 1 and rows 20y - 20 .. 20y - 1.
 
-#include "colour_scale.h"
-#include "world.h"
-#include "wrapping.h"
+#include "sim/colour_scale.h"
+#include "sim/world.h"
+#include "sim/wrapping.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // a quarter turn counter-clockwise. The board wraps as a torus on 1..21, by
 // equality only, so a coordinate further off the board stays where it is.
 
-#include "world.h"
-#include "wrapping.h"
+#include "sim/world.h"
+#include "sim/wrapping.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // by the retry rule until no entity of the same kind stands on it; the
 // newcomer is then appended and drawn at once in its kind's current colour.
 
-#include "world.h"
-#include "wrapping.h"
+#include "sim/world.h"
+#include "sim/wrapping.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "program.h"
+#include "sim/program.h"
 
 CWorld theWorld;
 Schedule theSchedule;

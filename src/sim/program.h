@@ -3,8 +3,8 @@
 // the application starts and lives until the process ends.
 #pragma once
 
-#include "tick.h"
-#include "world.h"
+#include "sim/tick.h"
+#include "sim/world.h"
 
 extern CWorld theWorld;
 extern Schedule theSchedule;

@@ -1,8 +1,8 @@
-#include "tick.h"
+#include "sim/tick.h"
 
 #include <charconv>
 
-#include "wrapping.h"
+#include "sim/wrapping.h"
 
 namespace {
 

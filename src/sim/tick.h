@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "draw_context.h"
-#include "world.h"
+#include "render/draw_context.h"
+#include "sim/world.h"
 
 // TickHost: what a tick needs from the window that shows the board. A tick
 // calls ClearReport first, then AppendReport once per line, top to bottom,

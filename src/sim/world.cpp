@@ -1,4 +1,4 @@
-#include "world.h"
+#include "sim/world.h"
 
 void CWorld::AddCarnivore(std::int32_t x, std::int32_t y, std::int32_t heading) {
   AddAnimal(kCarnivores, x, y, heading);

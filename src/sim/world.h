@@ -13,8 +13,8 @@
 #include <span>
 #include <string_view>
 
-#include "draw_context.h"
-#include "random.h"
+#include "render/draw_context.h"
+#include "sim/random.h"
 
 inline constexpr std::int32_t kTableCapacity = 100;
 

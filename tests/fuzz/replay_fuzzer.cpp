@@ -20,13 +20,13 @@
 #include <variant>
 #include <vector>
 
-#include "output.h"
-#include "player.h"
-#include "script.h"
-#include "session.h"
-#include "text_draw_context.h"
-#include "tick.h"
-#include "world.h"
+#include "replay/output.h"
+#include "replay/player.h"
+#include "replay/script.h"
+#include "replay/session.h"
+#include "replay/text_draw_context.h"
+#include "sim/tick.h"
+#include "sim/world.h"
 
 namespace fs = std::filesystem;
 

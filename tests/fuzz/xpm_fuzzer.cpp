@@ -9,8 +9,8 @@
 #include <string_view>
 #include <variant>
 
-#include "ico_writer.h"
-#include "xpm_image.h"
+#include "icon/ico_writer.h"
+#include "icon/xpm_image.h"
 
 namespace {
 

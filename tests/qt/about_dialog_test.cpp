@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QTest>
 
-#include "about_dialog.h"
+#include "ui/qt/about_dialog.h"
 
 class AboutDialogTest : public QObject {
   Q_OBJECT

@@ -7,9 +7,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "raster_surface.h"
-#include "sim_dialog.h"
-#include "timers.h"
+#include "app/timers.h"
+#include "render/raster_surface.h"
+#include "ui/qt/sim_dialog.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <QLabel>
 #include <QTest>
 
-#include "about_dialog.h"
-#include "sim_app.h"
+#include "ui/qt/about_dialog.h"
+#include "ui/qt/sim_app.h"
 
 namespace {
 

@@ -9,11 +9,11 @@
 #include <string>
 #include <string_view>
 
-#include "dialog_controller.h"
-#include "dialog_window.h"
-#include "raster_surface.h"
-#include "sim_dialog.h"
-#include "timers.h"
+#include "app/dialog_controller.h"
+#include "app/dialog_window.h"
+#include "app/timers.h"
+#include "render/raster_surface.h"
+#include "ui/qt/sim_dialog.h"
 
 namespace {
 

@@ -10,10 +10,10 @@
 #include <fstream>
 #include <string>
 
-#include "raster_surface.h"
-#include "sim_dialog.h"
-#include "tick.h"
-#include "timers.h"
+#include "app/timers.h"
+#include "render/raster_surface.h"
+#include "sim/tick.h"
+#include "ui/qt/sim_dialog.h"
 
 namespace {
 

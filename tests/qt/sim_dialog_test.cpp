@@ -15,11 +15,11 @@
 #include <memory>
 #include <utility>
 
-#include "about_dialog.h"
-#include "dialog_layout.h"
-#include "dialog_rect.h"
-#include "sim_dialog.h"
-#include "timers.h"
+#include "app/dialog_layout.h"
+#include "app/timers.h"
+#include "ui/qt/about_dialog.h"
+#include "ui/qt/dialog_rect.h"
+#include "ui/qt/sim_dialog.h"
 
 namespace {
 

@@ -12,12 +12,12 @@
 #include <string>
 #include <thread>
 
+#include "app/timers.h"
 #include "check.h"
 #include "resource.h"
-#include "sim_dialog.h"
-#include "tick.h"
-#include "timers.h"
-#include "world.h"
+#include "sim/tick.h"
+#include "sim/world.h"
+#include "ui/win32/sim_dialog.h"
 
 namespace {
 

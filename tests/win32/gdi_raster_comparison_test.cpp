@@ -15,12 +15,12 @@
 #include <random>
 #include <vector>
 
-#include "board_bitmap.h"
-#include "dialog_units.h"
-#include "gdi_draw_context.h"
-#include "raster_surface.h"
-#include "tee_draw_context.h"
-#include "world.h"
+#include "app/dialog_units.h"
+#include "render/raster_surface.h"
+#include "render/tee_draw_context.h"
+#include "sim/world.h"
+#include "ui/win32/board_bitmap.h"
+#include "ui/win32/gdi_draw_context.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <limits>
 
-#include "board_bitmap.h"
-#include "gdi_draw_context.h"
+#include "ui/win32/board_bitmap.h"
+#include "ui/win32/gdi_draw_context.h"
 
 namespace {
 

@@ -17,8 +17,8 @@
 #include <string_view>
 #include <vector>
 
+#include "app/dialog_layout.h"
 #include "check.h"
-#include "dialog_layout.h"
 #include "resource.h"
 
 namespace {

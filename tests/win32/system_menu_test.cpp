@@ -11,7 +11,7 @@
 
 #include "check.h"
 #include "resource.h"
-#include "sim_app.h"
+#include "ui/win32/sim_app.h"
 
 namespace {
 

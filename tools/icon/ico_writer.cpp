@@ -1,4 +1,4 @@
-#include "ico_writer.h"
+#include "icon/ico_writer.h"
 
 #include <cstddef>
 

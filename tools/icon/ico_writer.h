@@ -7,6 +7,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "xpm_image.h"
+#include "icon/xpm_image.h"
 
 std::vector<std::uint8_t> WriteIco(const std::vector<XpmImage>& images);

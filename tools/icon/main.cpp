@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "ico_writer.h"
-#include "xpm_image.h"
+#include "icon/ico_writer.h"
+#include "icon/xpm_image.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "xpm_image.h"
+#include "icon/xpm_image.h"
 
 #include <charconv>
 #include <map>

@@ -2,8 +2,8 @@
 // tick with the live records of each table.
 #pragma once
 
-#include "output.h"
-#include "tick_listener.h"
+#include "replay/output.h"
+#include "replay/tick_listener.h"
 
 class CountsCsv : public TickListener {
  public:

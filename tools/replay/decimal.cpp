@@ -1,4 +1,4 @@
-#include "decimal.h"
+#include "replay/decimal.h"
 
 std::variant<std::int64_t, DecimalFault> ParseDecimal(std::string_view text, std::int64_t low,
                                                       std::int64_t high) {

@@ -1,7 +1,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "exclusive_file.h"
+#include "replay/exclusive_file.h"
 
 std::FILE* CreateExclusive(const std::string& path) {
   const int descriptor = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);

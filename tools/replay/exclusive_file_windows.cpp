@@ -2,7 +2,7 @@
 #include <io.h>
 #include <sys/stat.h>
 
-#include "exclusive_file.h"
+#include "replay/exclusive_file.h"
 
 std::FILE* CreateExclusive(const std::string& path) {
   const int descriptor =

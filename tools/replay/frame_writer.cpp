@@ -1,8 +1,8 @@
-#include "frame_writer.h"
+#include "replay/frame_writer.h"
 
 #include <cstdio>
 
-#include "output_file.h"
+#include "replay/output_file.h"
 
 FrameWriter::FrameWriter(PngOutput& picture, std::string directory)
     : picture_(picture), directory_(std::move(directory)) {}

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "png_output.h"
-#include "tick_listener.h"
+#include "replay/png_output.h"
+#include "replay/tick_listener.h"
 
 class FrameWriter : public TickListener {
  public:

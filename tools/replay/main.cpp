@@ -3,9 +3,9 @@
 
 #include <cstddef>
 
-#include "player.h"
-#include "standard_streams.h"
-#include "stop_signal.h"
+#include "replay/player.h"
+#include "replay/standard_streams.h"
+#include "replay/stop_signal.h"
 
 int main(int argc, char** argv) {
   const ClosedStreams closed = PrepareStandardStreams();

@@ -1,9 +1,9 @@
-#include "options.h"
+#include "replay/options.h"
 
 #include <limits>
 
-#include "decimal.h"
 #include "pastura_version.h"
+#include "replay/decimal.h"
 
 namespace {
 

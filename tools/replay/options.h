@@ -9,7 +9,7 @@
 #include <string_view>
 #include <variant>
 
-#include "random.h"
+#include "sim/random.h"
 
 struct Options {
   bool draw = false;                          // print every shape as it is drawn

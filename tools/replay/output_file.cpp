@@ -1,4 +1,4 @@
-#include "output_file.h"
+#include "replay/output_file.h"
 
 #include <cerrno>
 #include <cstring>
@@ -7,7 +7,7 @@
 #include <system_error>
 #include <utility>
 
-#include "exclusive_file.h"
+#include "replay/exclusive_file.h"
 
 namespace fs = std::filesystem;
 

@@ -1,4 +1,4 @@
-#include "player.h"
+#include "replay/player.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -12,18 +12,18 @@
 #include <variant>
 #include <vector>
 
-#include "counts_csv.h"
-#include "frame_writer.h"
-#include "null_draw_context.h"
-#include "options.h"
-#include "output.h"
-#include "output_file.h"
-#include "png_output.h"
-#include "script.h"
-#include "session.h"
-#include "stop_signal.h"
-#include "tee_draw_context.h"
-#include "text_draw_context.h"
+#include "render/null_draw_context.h"
+#include "render/tee_draw_context.h"
+#include "replay/counts_csv.h"
+#include "replay/frame_writer.h"
+#include "replay/options.h"
+#include "replay/output.h"
+#include "replay/output_file.h"
+#include "replay/png_output.h"
+#include "replay/script.h"
+#include "replay/session.h"
+#include "replay/stop_signal.h"
+#include "replay/text_draw_context.h"
 
 namespace fs = std::filesystem;
 

@@ -2,12 +2,12 @@
 // picture is a few flat colours, every row filtered by "up", and RunDeflate
 // finds its runs several times faster than the encoder's general search
 // (which took most of a frame's time) for files of about the same size.
-#include "png_encoder.h"
+#include "replay/png_encoder.h"
 
 #include <cstdlib>
 #include <cstring>
 
-#include "run_deflate.h"
+#include "replay/run_deflate.h"
 
 namespace {
 

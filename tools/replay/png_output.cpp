@@ -1,10 +1,10 @@
-#include "png_output.h"
+#include "replay/png_output.h"
 
 #include <cstddef>
 #include <cstdint>
 
-#include "dialog_units.h"
-#include "png_encoder.h"
+#include "app/dialog_units.h"
+#include "replay/png_encoder.h"
 
 PngOutput::PngOutput(int scale)
     : surface_(dialog_units::kClientWidth, dialog_units::kClientHeight, scale) {}

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "raster_surface.h"
+#include "render/raster_surface.h"
 
 class PngOutput {
  public:

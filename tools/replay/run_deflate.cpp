@@ -1,4 +1,4 @@
-#include "run_deflate.h"
+#include "replay/run_deflate.h"
 
 #include <algorithm>
 #include <array>

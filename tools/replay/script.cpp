@@ -1,9 +1,9 @@
-#include "script.h"
+#include "replay/script.h"
 
 #include <limits>
 #include <optional>
 
-#include "decimal.h"
+#include "replay/decimal.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "session.h"
+#include "replay/session.h"
 
-#include "colour_scale.h"
+#include "sim/colour_scale.h"
 
 Session::Session(CWorld& world, Schedule& schedule, DrawContext& dc, Output& out)
     : world_(world), schedule_(schedule), dc_(dc), out_(out), dialog_(world, schedule, *this) {}

@@ -10,13 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "dialog_controller.h"
-#include "dialog_window.h"
-#include "output.h"
-#include "png_output.h"
-#include "script.h"
-#include "tick_listener.h"
-#include "world.h"
+#include "app/dialog_controller.h"
+#include "app/dialog_window.h"
+#include "replay/output.h"
+#include "replay/png_output.h"
+#include "replay/script.h"
+#include "replay/tick_listener.h"
+#include "sim/world.h"
 
 class Session : private DialogWindow {
  public:

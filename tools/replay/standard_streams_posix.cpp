@@ -4,7 +4,7 @@
 #include <cerrno>
 #include <csignal>
 
-#include "standard_streams.h"
+#include "replay/standard_streams.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "standard_streams.h"
+#include "replay/standard_streams.h"
 
 namespace {
 

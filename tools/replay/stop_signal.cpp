@@ -1,4 +1,4 @@
-#include "stop_signal.h"
+#include "replay/stop_signal.h"
 
 #include <csignal>
 

@@ -4,8 +4,8 @@
 //   ellipse L T R B pen W R G B
 #pragma once
 
-#include "draw_context.h"
-#include "output.h"
+#include "render/draw_context.h"
+#include "replay/output.h"
 
 class TextDrawContext : public DrawContext {
  public:

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "world.h"
+#include "sim/world.h"
 
 class TickListener {
  public:

@@ -1,13 +1,13 @@
-#include "about_dialog.h"
+#include "ui/qt/about_dialog.h"
 
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
 
-#include "app_icon.h"
-#include "dialog_layout.h"
-#include "dialog_rect.h"
+#include "app/dialog_layout.h"
 #include "pastura_version.h"
+#include "ui/qt/app_icon.h"
+#include "ui/qt/dialog_rect.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <QRect>
 
-#include "dialog_layout.h"
-#include "dialog_units.h"
+#include "app/dialog_layout.h"
+#include "app/dialog_units.h"
 
 inline QRect DialogRect(const dialog_layout::UnitRect& units) {
   const dialog_units::PixelRect rect = dialog_units::ToPixels(units);

@@ -2,8 +2,8 @@
 
 #include <cstddef>
 
-#include "command_line.h"
-#include "sim_app.h"
+#include "ui/qt/command_line.h"
+#include "ui/qt/sim_app.h"
 
 int main(int argc, char** argv) {
   if (const auto request = command_line::FindInfoRequest({argv, static_cast<std::size_t>(argc)})) {

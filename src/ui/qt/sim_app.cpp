@@ -1,8 +1,8 @@
-#include "sim_app.h"
+#include "ui/qt/sim_app.h"
 
-#include "app_icon.h"
 #include "pastura_version.h"
-#include "sim_dialog.h"
+#include "ui/qt/app_icon.h"
+#include "ui/qt/sim_dialog.h"
 
 CSimApp::CSimApp(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(QStringLiteral("Pastura"));

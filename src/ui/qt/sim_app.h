@@ -5,8 +5,8 @@
 
 #include <QApplication>
 
-#include "tick.h"
-#include "world.h"
+#include "sim/tick.h"
+#include "sim/world.h"
 
 class CSimApp : public QApplication {
   Q_OBJECT

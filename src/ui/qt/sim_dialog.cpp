@@ -1,4 +1,4 @@
-#include "sim_dialog.h"
+#include "ui/qt/sim_dialog.h"
 
 #include <QContextMenuEvent>
 #include <QFontMetrics>
@@ -16,13 +16,13 @@
 #include <algorithm>
 #include <cmath>
 
-#include "about_dialog.h"
-#include "app_icon.h"
-#include "dialog_layout.h"
-#include "dialog_rect.h"
-#include "dialog_units.h"
-#include "help_text.h"
+#include "app/dialog_layout.h"
+#include "app/dialog_units.h"
 #include "resource.h"
+#include "ui/common/help_text.h"
+#include "ui/qt/about_dialog.h"
+#include "ui/qt/app_icon.h"
+#include "ui/qt/dialog_rect.h"
 
 namespace {
 

@@ -25,11 +25,11 @@
 #include <string>
 #include <string_view>
 
-#include "dialog_controller.h"
-#include "dialog_window.h"
-#include "raster_surface.h"
-#include "tick.h"
-#include "world.h"
+#include "app/dialog_controller.h"
+#include "app/dialog_window.h"
+#include "render/raster_surface.h"
+#include "sim/tick.h"
+#include "sim/world.h"
 
 class QLabel;
 class QListView;

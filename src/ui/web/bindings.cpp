@@ -10,12 +10,12 @@
 #include <string>
 #include <string_view>
 
-#include "dialog_layout.h"
-#include "dialog_units.h"
-#include "help_text.h"
-#include "random.h"
-#include "timers.h"
-#include "web_dialog.h"
+#include "app/dialog_layout.h"
+#include "app/dialog_units.h"
+#include "app/timers.h"
+#include "sim/random.h"
+#include "ui/common/help_text.h"
+#include "ui/web/web_dialog.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "canvas_pixels.h"
+#include "ui/web/canvas_pixels.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -7,7 +7,7 @@
 #include <span>
 #include <vector>
 
-#include "raster_surface.h"
+#include "render/raster_surface.h"
 
 class CanvasPixels {
  public:

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "draw_context.h"
+#include "render/draw_context.h"
 
 class ShapeLog : public DrawContext {
  public:

@@ -7,10 +7,10 @@
 #include <cstdint>
 #include <utility>
 
-#include "dialog_controller.h"
-#include "tick.h"
-#include "web_window.h"
-#include "world.h"
+#include "app/dialog_controller.h"
+#include "sim/tick.h"
+#include "sim/world.h"
+#include "ui/web/web_window.h"
 
 class WebDialog {
  public:

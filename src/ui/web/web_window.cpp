@@ -1,8 +1,8 @@
-#include "web_window.h"
+#include "ui/web/web_window.h"
 
 #include <utility>
 
-#include "dialog_units.h"
+#include "app/dialog_units.h"
 
 WebWindow::WebWindow(emscripten::val page, double scale)
     : page_(std::move(page)),

@@ -18,11 +18,11 @@
 #include <string>
 #include <string_view>
 
-#include "canvas_pixels.h"
-#include "dialog_window.h"
-#include "raster_surface.h"
-#include "shape_log.h"
-#include "tee_draw_context.h"
+#include "app/dialog_window.h"
+#include "render/raster_surface.h"
+#include "render/tee_draw_context.h"
+#include "ui/web/canvas_pixels.h"
+#include "ui/web/shape_log.h"
 
 class WebWindow : public DialogWindow {
  public:

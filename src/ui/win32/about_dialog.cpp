@@ -1,7 +1,7 @@
-#include "about_dialog.h"
+#include "ui/win32/about_dialog.h"
 
 #include "resource.h"
-#include "window_centring.h"
+#include "ui/win32/window_centring.h"
 
 INT_PTR CAboutDialog::DoModal(HWND owner) {
   return DialogBoxParamA(instance_, MAKEINTRESOURCEA(IDD_ABOUTBOX), owner, DialogProc,

@@ -1,6 +1,6 @@
-#include "board_bitmap.h"
+#include "ui/win32/board_bitmap.h"
 
-#include "board_background.h"
+#include "ui/win32/board_background.h"
 
 BoardBitmap::BoardBitmap() : memoryDc_(CreateCompatibleDC(nullptr)) {}
 

@@ -1,8 +1,8 @@
-#include "gdi_draw_context.h"
+#include "ui/win32/gdi_draw_context.h"
 
 #include <algorithm>
 
-#include "board_background.h"
+#include "ui/win32/board_background.h"
 
 GdiDrawContext::GdiDrawContext(HDC dc) : dc_(dc) {}
 

@@ -10,7 +10,7 @@
 
 #include <windows.h>
 
-#include "draw_context.h"
+#include "render/draw_context.h"
 
 class GdiDrawContext : public DrawContext {
  public:

@@ -1,4 +1,4 @@
-#include "help_key.h"
+#include "ui/win32/help_key.h"
 
 HelpKey::HelpKey()
     : hook_(SetWindowsHookExA(WH_MSGFILTER, FilterMessage, nullptr, GetCurrentThreadId())) {}

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "sim_app.h"
+#include "ui/win32/sim_app.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   CSimApp app(instance);

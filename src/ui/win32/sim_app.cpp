@@ -1,9 +1,9 @@
-#include "sim_app.h"
+#include "ui/win32/sim_app.h"
 
 #include <commctrl.h>
 
-#include "help_key.h"
-#include "sim_dialog.h"
+#include "ui/win32/help_key.h"
+#include "ui/win32/sim_dialog.h"
 
 int CSimApp::InitInstance() {
   // The manifest asks for the themed common controls; they register their

@@ -1,13 +1,13 @@
-#include "sim_dialog.h"
+#include "ui/win32/sim_dialog.h"
 
 #include <span>
 #include <string>
 
-#include "about_dialog.h"
-#include "help_key.h"
-#include "help_text.h"
 #include "resource.h"
-#include "window_centring.h"
+#include "ui/common/help_text.h"
+#include "ui/win32/about_dialog.h"
+#include "ui/win32/help_key.h"
+#include "ui/win32/window_centring.h"
 
 namespace {
 

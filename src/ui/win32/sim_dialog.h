@@ -12,12 +12,12 @@
 
 #include <windows.h>
 
-#include "board_bitmap.h"
-#include "dialog_controller.h"
-#include "dialog_window.h"
-#include "gdi_draw_context.h"
-#include "tick.h"
-#include "world.h"
+#include "app/dialog_controller.h"
+#include "app/dialog_window.h"
+#include "sim/tick.h"
+#include "sim/world.h"
+#include "ui/win32/board_bitmap.h"
+#include "ui/win32/gdi_draw_context.h"
 
 class CSimDialog : private DialogWindow {
  public:

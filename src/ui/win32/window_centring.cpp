@@ -1,4 +1,4 @@
-#include "window_centring.h"
+#include "ui/win32/window_centring.h"
 
 #include <algorithm>
 
