@@ -18,6 +18,7 @@
 #include "sim/tick.h"
 #include "sim/world.h"
 #include "ui/win32/sim_dialog.h"
+#include "wait_for_dialog.h"
 
 namespace {
 
@@ -27,17 +28,6 @@ namespace {
 constexpr POINT kPastLastColumn{421, 210};
 constexpr POINT kOffBoard{450, 210};
 constexpr LONG kOffBoardRight = 462;
-
-HWND WaitForDialog() {
-  for (int i = 0; i < 500; ++i) {
-    HWND dialog = FindWindowA("#32770", "Pastura");
-    if (dialog != nullptr && IsWindowVisible(dialog)) {
-      return dialog;
-    }
-    Sleep(20);
-  }
-  return nullptr;
-}
 
 bool WaitForStartupTick(HWND dialog) {
   for (int i = 0; i < 500; ++i) {

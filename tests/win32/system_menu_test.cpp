@@ -12,20 +12,9 @@
 #include "check.h"
 #include "resource.h"
 #include "ui/win32/sim_app.h"
+#include "wait_for_dialog.h"
 
 namespace {
-
-// The dialog shows itself once its initialisation is done.
-HWND WaitForDialog() {
-  for (int i = 0; i < 500; ++i) {
-    HWND dialog = FindWindowA("#32770", "Pastura");
-    if (dialog != nullptr && IsWindowVisible(dialog)) {
-      return dialog;
-    }
-    Sleep(20);
-  }
-  return nullptr;
-}
 
 void CheckSystemMenu(HWND dialog) {
   HMENU menu = GetSystemMenu(dialog, FALSE);
