@@ -17,6 +17,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # One self-contained executable each: the C and C++ runtimes and the threads
 # library are linked in, so nothing but the system's own DLLs is needed.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+set(ZLIB_USE_STATIC_LIBS ON)
 
 find_program(PASTURA_WINE wine)
 if(PASTURA_WINE)

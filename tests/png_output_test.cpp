@@ -83,6 +83,23 @@ TEST_P(PngOutputTest, ClearReturnsEveryPixelToTheBackground) {
   EXPECT_EQ(image->pixels, std::vector<std::uint32_t>(image->pixels.size(), kSurfaceBackground));
 }
 
+// A frame is written per tick, so even the busiest board must stay a small
+// file: every table full, spread over the whole board.
+TEST(PngOutputSizeTest, AFullBoardCompressesToAFewKilobytes) {
+  CWorld world;
+  for (int i = 0; i < kTableCapacity; ++i) {
+    world.AddPlant(i % 21, i / 21 % 21);
+    world.AddHerbivore((i + 7) % 21, i / 21 % 21, 1);
+    world.AddCarnivore((i + 14) % 21, i / 21 % 21, 1);
+  }
+  PngOutput picture(1);
+  picture.Clear();
+  world.RedrawAll(picture.Surface());
+  const std::optional<std::string> png = picture.Encode();
+  ASSERT_TRUE(png);
+  EXPECT_LT(png->size(), 16u * 1024);
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryScale, PngOutputTest, ::testing::Values(1, 2, 3, 4));
 
 }  // namespace

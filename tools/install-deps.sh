@@ -8,8 +8,9 @@ packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
 )
-# The player's PNG encoder: stb_image_write, one header, for both builds.
-packages+=(libstb-dev)
+# The player's PNG encoder: stb_image_write, one header, for both builds, and
+# zlib to compress.
+packages+=(libstb-dev zlib1g-dev)
 # The desktop program: Qt 6 Widgets (its tests run on Qt's offscreen platform)
 # and a font for its captions.
 packages+=(qt6-base-dev qt6-svg-dev fonts-dejavu-core)
@@ -22,9 +23,9 @@ if [[ "${1:-all}" != desktop ]]; then
   packages+=(dpkg-dev appstream desktop-file-utils x11-utils)
   # The Windows build and its tests: the mingw-w64 cross compiler and windres,
   # Wine to run the programs (with its fonts and the X extensions it draws
-  # with), and a headless X server for the dialog tests.
+  # with), and a headless X server for the dialog tests; zlib for the player.
   packages+=(
-    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 libz-mingw-w64-dev
     wine wine64 fonts-wine libxrender1 libxrandr2 libxi6 libxcursor1 libxfixes3 libxinerama1
     libxcomposite1 xvfb xauth
   )
