@@ -1,6 +1,6 @@
 # Runs pastura from a terminal as a user would: --help and --version answer
 # with no display at all, and an argument Qt does not take is refused before
-# any window opens.
+# any window opens; a platform Qt cannot start is reported, not aborted on.
 # PASTURA: the program; VERSION: the project's version; WORK: a folder to
 # write in.
 
@@ -33,6 +33,20 @@ run_pastura(NAME unknown_option ARGS -platform offscreen --frobnicate EXIT 2 STD
   STDERR "pastura: unknown option '--frobnicate'\n${usage}")
 run_pastura(NAME unexpected_argument ARGS -platform offscreen session.txt EXIT 2
   STDOUT_EMPTY TRUE STDERR "pastura: unexpected argument 'session.txt'\n${usage}")
+
+# Qt cannot start its platform with no display, or with a platform it has no
+# plugin for: its warnings say why, then one line of ours, and exit 1 rather
+# than an abort.
+foreach(case "no_display" "unknown_platform;-platform;no-such-platform")
+  list(POP_FRONT case name)
+  execute_process(COMMAND ${PASTURA} ${case} RESULT_VARIABLE code OUTPUT_VARIABLE out
+    ERROR_VARIABLE err)
+  string(REGEX MATCH "[^\n]*\n$" last_line "${err}")
+  if(NOT code STREQUAL 1 OR NOT last_line MATCHES "^pastura: cannot start: [^\n]+[.]\n$"
+     OR NOT out STREQUAL "")
+    message(SEND_ERROR "${name}: exit ${code}, stdout\n${out}\nstderr\n${err}")
+  endif()
+endforeach()
 
 # A version that cannot be written is not reported as shown.
 execute_process(COMMAND ${PASTURA} --version OUTPUT_FILE /dev/full
