@@ -7,6 +7,9 @@ set(CPACK_PACKAGE_VENDOR "Pastura")
 set(CPACK_PACKAGE_CONTACT "Pastura maintainers <maintainers@pastura.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "toy ecosystem of plants, herbivores and carnivores")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+# The programs are built with debugging information; the packages carry them
+# without it.
+set(CPACK_STRIP_FILES TRUE)
 
 if(WIN32)
   set(CPACK_GENERATOR ZIP)

@@ -43,6 +43,12 @@ tests/linux/validate_desktop_files.sh /usr/share/applications/org.pastura.Pastur
   /usr/share/metainfo/org.pastura.Pastura.metainfo.xml
 test -f /usr/share/icons/hicolor/32x32/apps/org.pastura.Pastura.png
 test -f /usr/share/icons/hicolor/scalable/apps/org.pastura.Pastura.svg
+# The programs come without their debugging information.
+for program in /usr/bin/pastura /usr/bin/pastura-replay; do
+  if readelf -S "$program" | grep -q '\.debug_info'; then
+    fail "$program is not stripped"
+  fi
+done
 
 [[ "$(/usr/bin/pastura-replay --version)" == "pastura-replay $version" ]] ||
   fail "pastura-replay --version does not print $version"

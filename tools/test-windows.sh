@@ -68,6 +68,17 @@ if [[ "$listing" != "$expected" ]]; then
   echo "test-windows: the zip holds: $listing" >&2
   exit 1
 fi
+# Its programs come without their debugging information.
+unzipped="$(mktemp -d)"
+zip="$(realpath "$build/$name.zip")"
+(cd "$unzipped" && cmake -E tar xf "$zip")
+for program in pastura.exe pastura-replay.exe; do
+  if x86_64-w64-mingw32-objdump -h "$unzipped/$name/$program" | grep -q '\.debug_info'; then
+    echo "test-windows: the zip's $program is not stripped" >&2
+    exit 1
+  fi
+done
+rm -rf "$unzipped"
 echo "windows zip: 1 passed, 0 failed"
 
 if ! command -v wine >/dev/null || ! command -v Xvfb >/dev/null; then
