@@ -13,6 +13,7 @@
 #include "app/dialog_layout.h"
 #include "app/dialog_units.h"
 #include "app/timers.h"
+#include "pastura_version.h"
 #include "sim/random.h"
 #include "ui/common/help_text.h"
 #include "ui/web/web_dialog.h"
@@ -90,7 +91,7 @@ val AboutBox() {
   out.set("size", Size(dialog_layout::kAboutBoxSize));
   out.set("icon", Pixels(dialog_layout::kAboutIconRect));
   val name = val::object();
-  name.set("text", Text("Pastura Version " PASTURA_VERSION));
+  name.set("text", Text(PASTURA_ABOUT_VERSION));
   name.set("rect", Pixels(dialog_layout::kAboutNameRect));
   out.set("name", name);
   out.set("line", Control(dialog_layout::kAboutLine));
