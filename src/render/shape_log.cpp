@@ -1,4 +1,4 @@
-#include "ui/web/shape_log.h"
+#include "render/shape_log.h"
 
 void ShapeLog::SelectPen(std::int32_t width, PenColour colour) {
   entries_.push_back({Kind::kPen, width, colour, {}});

@@ -1,6 +1,7 @@
 // ShapeLog: the shapes drawn on the board since it was last erased, in order,
 // so the board can be drawn again exactly as it stands on a surface of
-// another display scale (the page was zoomed or moved to another screen).
+// another display scale (the window moved to another screen, or the page was
+// zoomed).
 // After the first full boards it allocates nothing: erasing keeps the room.
 #pragma once
 

@@ -61,7 +61,8 @@ CSimDialog::CSimDialog(CWorld& world, Schedule& schedule, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      controller_(world, schedule, *this) {
+      controller_(world, schedule, *this),
+      board_(dialog_units::kClientWidth, dialog_units::kClientHeight, devicePixelRatioF()) {
   // The controls sit on the board's own background, whatever the desktop's
   // palette.
   QPalette background = palette();
@@ -70,9 +71,6 @@ CSimDialog::CSimDialog(CWorld& world, Schedule& schedule, QWidget* parent)
   setWindowTitle(Latin1(dialog_layout::kMainDialogCaption));
   setWindowIcon(AppIcon());
   setFixedSize(dialog_units::kClientWidth, dialog_units::kClientHeight);
-  surface_ = std::make_unique<RasterSurface>(dialog_units::kClientWidth,
-                                             dialog_units::kClientHeight, devicePixelRatioF());
-  scale_ = devicePixelRatioF();
   CreateControls();
 
   contextMenu_ = new QMenu(this);
@@ -188,47 +186,45 @@ void CSimDialog::SetIterationText(std::string_view text) {
 }
 
 DrawContext& CSimDialog::Board() {
-  return *surface_;
+  return board_.Board();
 }
 
 void CSimDialog::EraseBoard() {
-  surface_->Clear();
+  board_.Erase();
 }
 
 // The changed device pixels, taken out to whole window pixels.
 void CSimDialog::ShowBoard() {
-  const DeviceRect changed = surface_->TakeChangedRect();
+  const DeviceRect changed = board_.Surface().TakeChangedRect();
   if (changed.IsEmpty()) {
     return;
   }
-  const auto floorLogical = [this](std::int32_t device) {
-    return static_cast<int>(std::floor(device / scale_));
+  const double scale = board_.Scale();
+  const auto floorLogical = [scale](std::int32_t device) {
+    return static_cast<int>(std::floor(device / scale));
   };
-  const auto ceilLogical = [this](std::int32_t device) {
-    return static_cast<int>(std::ceil(device / scale_));
+  const auto ceilLogical = [scale](std::int32_t device) {
+    return static_cast<int>(std::ceil(device / scale));
   };
   update(QRect(QPoint(floorLogical(changed.left), floorLogical(changed.top)),
                QPoint(ceilLogical(changed.right) - 1, ceilLogical(changed.bottom) - 1)));
 }
 
 void CSimDialog::FollowPixelRatio() {
-  if (devicePixelRatioF() == scale_) {
+  if (devicePixelRatioF() == board_.Scale()) {
     return;
   }
-  scale_ = devicePixelRatioF();
-  surface_ = std::make_unique<RasterSurface>(dialog_units::kClientWidth,
-                                             dialog_units::kClientHeight, scale_);
-  controller_.OnRedraw();
+  board_.SetScale(devicePixelRatioF());
   update();
 }
 
 // The surface's buffer, wrapped without a copy; the painter is clipped to the
 // part to repaint, so only that is copied to the window.
 void CSimDialog::paintEvent(QPaintEvent*) {
-  const RasterSurface& surface = *surface_;
+  const RasterSurface& surface = board_.Surface();
   QImage board(reinterpret_cast<const uchar*>(surface.Pixels().data()), surface.Width(),
                surface.Height(), static_cast<qsizetype>(surface.Width()) * 4, QImage::Format_RGB32);
-  board.setDevicePixelRatio(scale_);
+  board.setDevicePixelRatio(board_.Scale());
   QPainter painter(this);
   painter.drawImage(QPoint(0, 0), board);
 }

@@ -9,8 +9,8 @@
 // drawn crisp at any display scale: every drawing goes into the surface and
 // the changed part is repainted at once, straight from the surface's buffer,
 // under the child controls, so the board survives being covered. When the
-// window moves to a screen with another ratio, the surface is made anew at
-// that ratio and the whole board is drawn again.
+// window moves to a screen with another ratio, the board is drawn again at
+// that ratio exactly as it stands.
 //
 // Keys: Tab follows the buttons' order; Enter presses the focused button, or
 // closes the dialog when no button has the focus; Esc and the close box close
@@ -20,7 +20,6 @@
 
 #include <QBasicTimer>
 #include <QDialog>
-#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -28,6 +27,7 @@
 #include "app/dialog_controller.h"
 #include "app/dialog_window.h"
 #include "render/raster_surface.h"
+#include "render/retained_board.h"
 #include "sim/tick.h"
 #include "sim/world.h"
 
@@ -45,7 +45,7 @@ class CSimDialog : public QDialog, public DialogWindow {
 
   DialogController& Controller() { return controller_; }
   // The board's pixels as drawn so far, at the window's device pixel ratio.
-  const RasterSurface& Surface() const { return *surface_; }
+  const RasterSurface& Surface() const { return board_.Surface(); }
 
   void OnAbout();
   void OnHelp();
@@ -71,13 +71,11 @@ class CSimDialog : public QDialog, public DialogWindow {
   void CreateControls();
   void ShowContextMenu(const QPoint& globalPos);
   QBasicTimer* TimerById(int id);
-  // Makes the surface anew at the window's ratio if that has changed, and
-  // draws the whole board on it.
+  // Draws the board again at the window's ratio if that has changed.
   void FollowPixelRatio();
 
   DialogController controller_;
-  std::unique_ptr<RasterSurface> surface_;
-  qreal scale_ = 1.0;  // the window's device pixel ratio the surface is drawn at
+  RetainedBoard board_;
   QListView* report_ = nullptr;
   QStringListModel* reportModel_ = nullptr;
   QLabel* iterations_ = nullptr;

@@ -6,7 +6,7 @@
 
 WebWindow::WebWindow(emscripten::val page, double scale)
     : page_(std::move(page)),
-      surface_(dialog_units::kClientWidth, dialog_units::kClientHeight, scale) {}
+      board_(dialog_units::kClientWidth, dialog_units::kClientHeight, scale) {}
 
 void WebWindow::StartTimer(int id, int periodMs) {
   page_.call<void>("startTimer", id, periodMs);
@@ -32,29 +32,28 @@ void WebWindow::SetIterationText(std::string_view text) {
 }
 
 void WebWindow::EraseBoard() {
-  surface_.Clear();
-  log_.Clear();
+  board_.Erase();
 }
 
 void WebWindow::ShowBoard() {
-  const DeviceRect changed = surface_.TakeChangedRect();
+  const DeviceRect changed = board_.Surface().TakeChangedRect();
   if (!changed.IsEmpty()) {
     Present(changed);
   }
 }
 
 void WebWindow::SetScale(double scale) {
-  surface_ = RasterSurface(dialog_units::kClientWidth, dialog_units::kClientHeight, scale);
-  log_.Replay(surface_);
+  board_.SetScale(scale);
   ShowWholeBoard();
 }
 
 void WebWindow::ShowWholeBoard() {
-  surface_.TakeChangedRect();
-  Present(DeviceRect{0, 0, surface_.Width(), surface_.Height()});
+  RasterSurface& surface = board_.Surface();
+  surface.TakeChangedRect();
+  Present(DeviceRect{0, 0, surface.Width(), surface.Height()});
 }
 
 void WebWindow::Present(const DeviceRect& rect) {
-  pixels_.CopyFrom(surface_, rect);
+  pixels_.CopyFrom(board_.Surface(), rect);
   page_.call<void>("showBoard", rect.left, rect.top, rect.right, rect.bottom);
 }

@@ -7,9 +7,8 @@
 // showBoard(left, top, right, bottom) when the canvas bytes of that part of
 // the board have changed.
 //
-// The board is a RasterSurface of the client area at the page's device pixel
-// ratio. Every shape drawn since the last erase is logged too, so a new ratio
-// redraws the board exactly as it stands.
+// The board is a RetainedBoard of the client area at the page's device pixel
+// ratio, so a new ratio redraws the board exactly as it stands.
 #pragma once
 
 #include <emscripten/val.h>
@@ -20,9 +19,8 @@
 
 #include "app/dialog_window.h"
 #include "render/raster_surface.h"
-#include "render/tee_draw_context.h"
+#include "render/retained_board.h"
 #include "ui/web/canvas_pixels.h"
-#include "ui/web/shape_log.h"
 
 class WebWindow : public DialogWindow {
  public:
@@ -32,7 +30,7 @@ class WebWindow : public DialogWindow {
   void StopTimer(int id) override;
   void ShowReport(std::span<const std::string> lines) override;
   void SetIterationText(std::string_view text) override;
-  DrawContext& Board() override { return board_; }
+  DrawContext& Board() override { return board_.Board(); }
   void EraseBoard() override;
   void ShowBoard() override;
 
@@ -48,9 +46,7 @@ class WebWindow : public DialogWindow {
   void Present(const DeviceRect& rect);
 
   emscripten::val page_;
-  RasterSurface surface_;
-  ShapeLog log_;
-  TeeDrawContext board_{surface_, log_};
+  RetainedBoard board_;
   CanvasPixels pixels_;
   std::string report_;  // the joined lines, reused from tick to tick
 };

@@ -1,0 +1,19 @@
+#include "render/retained_board.h"
+
+RetainedBoard::RetainedBoard(std::int32_t logicalWidth, std::int32_t logicalHeight, double scale)
+    : logicalWidth_(logicalWidth),
+      logicalHeight_(logicalHeight),
+      scale_(scale),
+      surface_(logicalWidth, logicalHeight, scale) {}
+
+void RetainedBoard::Erase() {
+  surface_.Clear();
+  log_.Clear();
+}
+
+void RetainedBoard::SetScale(double scale) {
+  scale_ = scale;
+  surface_ = RasterSurface(logicalWidth_, logicalHeight_, scale);
+  log_.Replay(surface_);
+  surface_.TakeChangedRect();
+}
