@@ -178,10 +178,10 @@ describe('a session by clicks', () => {
       await waitForIterations(page, 4);
       await click(page, 'Stop');
       const steps = await iterations(page);
-      const blocks = player.report(`tick ${kSpawns} redraw tick ${steps}`);
+      const script = `tick ${kSpawns} redraw tick ${steps}`;
+      const blocks = player.report(script);
       assert.equal(blocks.at(-1).iterations, steps);
       assert.deepEqual(await reportLines(page), blocks.at(-1).lines);
-      const script = `tick ${kSpawns} redraw tick ${steps}`;
       assertSamePicture(await boardPicture(page), player.picture(script));
     });
   });

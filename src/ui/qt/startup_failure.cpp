@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include <QString>
+#include <QtGlobal>
 
 namespace {
 
@@ -25,10 +26,10 @@ void OnMessage(QtMsgType type, const QMessageLogContext& context, const QString&
 
 }  // namespace
 
-StartupFailureGuard::StartupFailureGuard() : previous_(qInstallMessageHandler(OnMessage)) {
-  previousHandler = previous_;
+StartupFailureGuard::StartupFailureGuard() {
+  previousHandler = qInstallMessageHandler(OnMessage);
 }
 
 StartupFailureGuard::~StartupFailureGuard() {
-  qInstallMessageHandler(previous_);
+  qInstallMessageHandler(previousHandler);
 }

@@ -5,15 +5,10 @@
 // handler that was there before.
 #pragma once
 
-#include <QtGlobal>
-
 class StartupFailureGuard {
  public:
   StartupFailureGuard();
   ~StartupFailureGuard();
   StartupFailureGuard(const StartupFailureGuard&) = delete;
   StartupFailureGuard& operator=(const StartupFailureGuard&) = delete;
-
- private:
-  QtMessageHandler previous_;
 };
