@@ -1,11 +1,10 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets of the session player and of the icon tool's XPM
-# reader with clang, libFuzzer and the address and undefined-behaviour
-# sanitizers, and runs them for SECONDS in all (default 60): two thirds for the
-# player, a third for the XPM reader.
+# Builds the session player's fuzz target with clang, libFuzzer and the
+# address and undefined-behaviour sanitizers, and runs it for SECONDS
+# (default 60).
 # A crash, a sanitizer report or a leak stops it and fails the script; the
-# input that did it is left in the build folder as replay-crash-*, xpm-leak-*
-# and the like.
+# input that did it is left in the build folder as replay-crash-*,
+# replay-leak-* and the like.
 # BUILD_DIR picks the build folder; arguments after SECONDS go to libFuzzer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -19,9 +18,6 @@ cmake -S tests/fuzz -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_COMPILER=clang++-14
 cmake --build "$build" --parallel
 
-replay_seconds=$((seconds * 2 / 3))
-xpm_seconds=$((seconds - replay_seconds))
-
 # New inputs go to the build folder's corpora; the seeds in the repository stay as they are.
 # fuzz TARGET SECONDS SEEDS DICTIONARY [libFuzzer arguments...]
 fuzz() {
@@ -32,5 +28,4 @@ fuzz() {
     -dict="$dict" -max_total_time="$time" -timeout=10 -rss_limit_mb=1024 \
     -max_len=4096 -print_final_stats=1 -artifact_prefix="$build/$target-" "$@"
 }
-fuzz replay "$replay_seconds" tests/fuzz/corpus tests/fuzz/replay.dict "$@"
-fuzz xpm "$xpm_seconds" tests/fuzz/xpm-corpus tests/fuzz/xpm.dict "$@"
+fuzz replay "$seconds" tests/fuzz/corpus tests/fuzz/replay.dict "$@"
