@@ -17,6 +17,7 @@
 
 #include "app/dialog_layout.h"
 #include "app/timers.h"
+#include "sim/board.h"
 #include "ui/qt/about_dialog.h"
 #include "ui/qt/dialog_rect.h"
 #include "ui/qt/sim_dialog.h"
@@ -105,7 +106,7 @@ class SimDialogTest : public QObject {
   }
 
   void listLiesRightOfTheBoardAndNoControlsOverlap() {
-    constexpr int kBoardAndOverhang = 420 + 2;
+    constexpr int kBoardAndOverhang = kBoardPixels + 2;
     QVERIFY(List()->geometry().left() > kBoardAndOverhang);
     QList<QWidget*> controls;
     for (QWidget* child : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
