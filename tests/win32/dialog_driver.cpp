@@ -21,6 +21,7 @@
 #include "app/timers.h"
 #include "check.h"
 #include "resource.h"
+#include "sim/board.h"
 
 namespace {
 
@@ -177,15 +178,16 @@ void CheckControls(HWND dialog) {
   }
   Check(GetDlgItem(dialog, IDC_REPORT) != nullptr, "the report list is missing");
 
-  // The 420 x 420 pixel board fits the client area, left of the list.
+  // The board fits the client area, left of the list.
   RECT client;
   GetClientRect(dialog, &client);
   RECT list;
   GetWindowRect(GetDlgItem(dialog, IDC_REPORT), &list);
   POINT listCorner{list.left, list.top};
   ScreenToClient(dialog, &listCorner);
-  Check(client.bottom >= 420, "the client area is " + std::to_string(client.bottom) + " high");
-  Check(listCorner.x >= 420, "the list begins at " + std::to_string(listCorner.x));
+  Check(client.bottom >= kBoardPixels,
+        "the client area is " + std::to_string(client.bottom) + " high");
+  Check(listCorner.x >= kBoardPixels, "the list begins at " + std::to_string(listCorner.x));
   Check(ReportCount(dialog) == 0, "the report list is not empty before the first tick");
 }
 
