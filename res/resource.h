@@ -23,6 +23,10 @@
 
 #define IDM_ABOUTBOX   0x0010
 
+// The About entry of the system menu (string IDS_ABOUTBOX) and of the context
+// menus; A is its mnemonic.
+#define IDS_ABOUTBOX_TEXT "&About Pastura..."
+
 // The main dialog, its controls in tab order.
 #define IDD_SIM_DIALOG_CAPTION      "Pastura"
 #define IDD_SIM_DIALOG_SIZE         441, 275
@@ -46,6 +50,7 @@
 #define IDC_ITERATIONS_RECT         415, 223, 19, 10
 #define IDC_ITERATIONS_CAPTION      "iterations"
 #define IDC_ITERATIONS_CAPTION_RECT 380, 223, 31, 12
+#define IDC_REPORT_TEXT             ""
 #define IDC_REPORT_RECT             319, 7, 57, 261
 
 // The About box.

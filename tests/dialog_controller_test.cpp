@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "recording_draw_context.h"
+#include "sim/board.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ class RecordingWindow : public DialogWindow {
   std::vector<std::size_t> shownAt;
 };
 
-constexpr std::size_t kGridCells = 21 * 21;
+constexpr std::size_t kGridCells = kBoardCells * kBoardCells;
 
 class DialogControllerTest : public ::testing::Test {
  protected:

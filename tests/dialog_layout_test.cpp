@@ -6,6 +6,7 @@
 #include <set>
 
 #include "app/dialog_units.h"
+#include "sim/board.h"
 
 namespace {
 
@@ -13,8 +14,6 @@ using dialog_layout::Control;
 using dialog_layout::ControlKind;
 using dialog_layout::kMainDialogControls;
 using dialog_units::PixelRect;
-
-constexpr int kBoardPixels = 21 * 20;
 
 PixelRect PixelsOf(const Control& control) {
   return dialog_units::ToPixels(control.rect);

@@ -50,6 +50,13 @@ TEST_F(DrawingTest, AnimalWithAnUnknownHeadingDrawsItsBodyTwice) {
   EXPECT_EQ(dc.shapes[1], Rect({0, 0, 20, 20}, 5, {255, 0, 0}));
 }
 
+TEST_F(DrawingTest, AnimalDrawnAsAnUnknownKindTakesTheHerbivoresColour) {
+  world.herbivoreColour = KindColour{10.0, 20.0, 30.0};
+  world.DrawAnimal(dc, 1, 1, kHeadingUp, 7);
+  ASSERT_EQ(dc.shapes.size(), 2u);
+  EXPECT_EQ(dc.shapes[0].penColour, (PenColour{10, 20, 30}));
+}
+
 TEST_F(DrawingTest, FullEnergyHerbivoreHeadingRightAtTheCorner) {
   world.AddHerbivore(1, 1, 2);
   world.RedrawAll(dc);

@@ -57,6 +57,15 @@ TEST_F(MotionTest, LeavesARowPastTheBottomEdgeUnwrapped) {
   EXPECT_EQ(sideways.y, 1);
 }
 
+TEST_F(MotionTest, LeavesAColumnPastTheRightEdgeUnwrapped) {
+  const Animal beyond = MovedHerbivore(22, 5, 2);
+  EXPECT_EQ(beyond.x, 23);
+  const Animal upward = MovedHerbivore(23, 5, 1);
+  EXPECT_EQ(upward.x, 23);
+  const Animal onTheEdge = MovedHerbivore(22, 6, 1);
+  EXPECT_EQ(onTheEdge.x, 1);
+}
+
 TEST_F(MotionTest, UnknownHeadingDoesNotStep) {
   const Animal animal = MovedHerbivore(5, 5, 7);
   EXPECT_EQ(animal.x, 5);

@@ -234,6 +234,49 @@ TEST(DeviceScaleTest, OtherScalesAreTakenToTheNearestStep) {
   EXPECT_EQ(DeviceScale(1.0 + 1.0 / 65536).ToDevice(65536), 65537);
 }
 
+// One scale worked out by hand: at 1.5 a 20-pixel cell is 30 device pixels.
+class RasterSurfaceAtOneAndAHalfTest : public ::testing::Test {
+ protected:
+  RasterSurface surface{662, 447, 1.5};
+  CWorld world;
+};
+
+// The 1-pixel pen is 2 wide on every cell edge: the board's border is 2 on
+// all four sides and an inner line, two cells' edges together, is 4.
+TEST_F(RasterSurfaceAtOneAndAHalfTest, GridLinesAreTwoOnTheBorderAndFourInside) {
+  world.DrawGrid(surface);
+  const int middleOfRow2 = 45;
+  EXPECT_EQ(RunLength(surface, 0, middleOfRow2, 1, 0, kBlack), 2);
+  EXPECT_EQ(RunLength(surface, 28, middleOfRow2, 1, 0, kBlack), 4);
+  EXPECT_EQ(RunLength(surface, 629, middleOfRow2, -1, 0, kBlack), 2);
+  EXPECT_EQ(RunLength(surface, 45, 0, 0, 1, kBlack), 2);
+  EXPECT_EQ(RunLength(surface, 45, 629, 0, -1, kBlack), 2);
+  EXPECT_EQ(surface.At(630, middleOfRow2), kSurfaceBackground);
+}
+
+// An animal's 5-pixel pen is 8 wide and reaches 3 out of its cell, which
+// lies at 120..149 for cell 5.
+TEST_F(RasterSurfaceAtOneAndAHalfTest, AnimalPenIsEightWideReachingThreeOut) {
+  world.DrawAnimal(surface, 5, 5, kHeadingUp, kHerbivoreKind);
+  const std::uint32_t blue = 0xFF0000FF;
+  const int middle = 135;
+  EXPECT_EQ(surface.At(116, middle), kSurfaceBackground);
+  EXPECT_EQ(RunLength(surface, 117, middle, 1, 0, blue), 8);
+  EXPECT_EQ(RunLength(surface, 152, middle, -1, 0, blue), 8);
+  EXPECT_EQ(surface.At(153, middle), kSurfaceBackground);
+}
+
+// A plant's 18-pixel pen is 27 wide and reaches 14 out of its 9-pixel box
+// (131..139 for cell 5): a solid disc 37 across.
+TEST_F(RasterSurfaceAtOneAndAHalfTest, PlantPenReachesFourteenOutOfItsBox) {
+  world.DrawPlant(surface, 5, 5);
+  const std::uint32_t green = 0xFFCCFFCC;
+  const int middle = 135;
+  EXPECT_EQ(surface.At(116, middle), kSurfaceBackground);
+  EXPECT_EQ(RunLength(surface, 117, middle, 1, 0, green), 37);
+  EXPECT_EQ(RunLength(surface, middle, 117, 0, 1, green), 37);
+}
+
 class RasterSurfaceScaleTest : public ::testing::TestWithParam<Scale> {
  protected:
   const Scale& s = GetParam();

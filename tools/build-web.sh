@@ -2,17 +2,16 @@
 # Builds the web page with Emscripten into build-web/site/: index.html, the
 # page's script and style, pastura.js and pastura.wasm, and the icon. The
 # folder is the whole site: serve it from any static host, or locally with
-# `python3 -m http.server` in it. BUILD_WEB_DIR picks the build folder.
+# `python3 -m http.server` in it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-build="${BUILD_WEB_DIR:-build-web}"
 # Debian's emscripten runs its tools on Node.js and finds their modules here,
 # also when the machine's Node.js is not Debian's.
 export NODE_PATH=/usr/share/nodejs
 # Emscripten's compiler wrappers do not go through a compiler launcher.
 unset CMAKE_CXX_COMPILER_LAUNCHER CMAKE_C_COMPILER_LAUNCHER
-emcmake cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DPASTURA_WARNINGS_AS_ERRORS=ON -DBUILD_TESTING=OFF -DPASTURA_BENCHMARKS=OFF
-cmake --build "$build" --parallel 2
-echo "The page is in $build/site/"
+# emcmake adds Emscripten's toolchain to the web preset.
+emcmake cmake --preset web
+cmake --build --preset web
+echo "The page is in build-web/site/"

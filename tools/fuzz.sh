@@ -1,12 +1,10 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets of the session player and of the icon tool's XPM
-# reader with clang, libFuzzer and the address and undefined-behaviour
-# sanitizers, and runs them for SECONDS in all (default 60): two thirds for the
-# player, a third for the XPM reader.
+# Builds the session player's fuzz target by the fuzz preset (clang, libFuzzer
+# and the address and undefined-behaviour sanitizers, in build-fuzz) and runs
+# it for SECONDS (default 60).
 # A crash, a sanitizer report or a leak stops it and fails the script; the
-# input that did it is left in the build folder as replay-crash-*, xpm-leak-*
-# and the like.
-# BUILD_DIR picks the build folder; arguments after SECONDS go to libFuzzer.
+# input that did it is left in the build folder as replay-crash-*,
+# replay-leak-* and the like. Arguments after SECONDS go to libFuzzer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,23 +12,12 @@ seconds="${1:-60}"
 shift || true
 
 ./tools/install-deps.sh
-build="${BUILD_DIR:-build-fuzz}"
-cmake -S tests/fuzz -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_CXX_COMPILER=clang++-14
-cmake --build "$build" --parallel
+cmake --preset fuzz
+cmake --build --preset fuzz
 
-replay_seconds=$((seconds * 2 / 3))
-xpm_seconds=$((seconds - replay_seconds))
-
-# New inputs go to the build folder's corpora; the seeds in the repository stay as they are.
-# fuzz TARGET SECONDS SEEDS DICTIONARY [libFuzzer arguments...]
-fuzz() {
-  local target="$1" time="$2" seeds="$3" dict="$4"
-  shift 4
-  mkdir -p "$build/corpus-$target"
-  "$build/${target}_fuzzer" "$build/corpus-$target" "$seeds" \
-    -dict="$dict" -max_total_time="$time" -timeout=10 -rss_limit_mb=1024 \
-    -max_len=4096 -print_final_stats=1 -artifact_prefix="$build/$target-" "$@"
-}
-fuzz replay "$replay_seconds" tests/fuzz/corpus tests/fuzz/replay.dict "$@"
-fuzz xpm "$xpm_seconds" tests/fuzz/xpm-corpus tests/fuzz/xpm.dict "$@"
+# New inputs go to the build folder's corpus; the seeds in the repository stay as they are.
+build=build-fuzz
+mkdir -p "$build/corpus-replay"
+"$build/tests/fuzz/replay_fuzzer" "$build/corpus-replay" tests/fuzz/corpus \
+  -dict=tests/fuzz/replay.dict -max_total_time="$seconds" -timeout=10 -rss_limit_mb=1024 \
+  -max_len=4096 -print_final_stats=1 -artifact_prefix="$build/replay-" "$@"

@@ -14,6 +14,8 @@ packages+=(libstb-dev zlib1g-dev)
 # The desktop program: Qt 6 Widgets (its tests run on Qt's offscreen platform)
 # and a font for its captions.
 packages+=(qt6-base-dev qt6-svg-dev fonts-dejavu-core)
+# The Linux desktop's larger icons are drawn from the scalable one.
+packages+=(librsvg2-bin)
 
 if [[ "${1:-all}" != desktop ]]; then
   # The formatting check.
@@ -23,9 +25,10 @@ if [[ "${1:-all}" != desktop ]]; then
   packages+=(dpkg-dev appstream desktop-file-utils x11-utils)
   # The Windows build and its tests: the mingw-w64 cross compiler and windres,
   # Wine to run the programs (with its fonts and the X extensions it draws
-  # with), and a headless X server for the dialog tests; zlib for the player.
+  # with), and a headless X server for the dialog tests; zlib for the player;
+  # icotool puts the icon's pictures into one .ico file.
   packages+=(
-    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 libz-mingw-w64-dev
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 libz-mingw-w64-dev icoutils
     wine wine64 fonts-wine libxrender1 libxrandr2 libxi6 libxcursor1 libxfixes3 libxinerama1
     libxcomposite1 xvfb xauth
   )

@@ -4,6 +4,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 ./tools/install-deps.sh desktop
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build --parallel --target pastura
+cmake --preset native
+cmake --build --preset native --target pastura
 exec build/src/ui/qt/pastura

@@ -1,62 +1,30 @@
 #!/usr/bin/env bash
-# Cross-builds the Windows programs with mingw-w64 by the README's own
-# commands and, when Wine and Xvfb are present, runs the Windows tests under
-# Wine on a private X display: the core suites, the resources read back from
-# pastura.exe, the real dialog driven from outside, and pastura-replay.exe
-# against the native player.
+# Cross-builds the Windows programs with mingw-w64 by the windows preset, as
+# the README's "Building for Windows" does, and, when Wine and Xvfb are
+# present, runs the Windows tests under Wine on a private X display: the core
+# suites, the resources read back from pastura.exe, the real dialog driven
+# from outside, and pastura-replay.exe against the native player.
 #
 # Usage: tools/test-windows.sh [NATIVE_BUILD_DIR]
 # NATIVE_BUILD_DIR holds the native pastura-replay to compare with (default
-# build). WINDOWS_BUILD_DIR picks the cross-build folder (default
-# build-windows, the README's); the Wine prefix is kept inside it.
+# build, the native preset's). The Wine prefix is kept in build-windows.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 native_build="${1:-build}"
-build="${WINDOWS_BUILD_DIR:-build-windows}"
+build=build-windows
 
 if ! command -v x86_64-w64-mingw32-g++-posix >/dev/null; then
   echo "test-windows: mingw-w64 is not installed; skipping the Windows build"
   exit 0
 fi
 
-# The commands of the README's "Building for Windows" block, one a line.
-readme_commands="$(awk '
-  /^## Building for Windows/ { section = 1; next }
-  section && /^## / { exit }
-  section && /^```/ { if (block) exit; block = 1; next }
-  section && block' README.md)"
-configure="$(grep '^cmake -S ' <<<"$readme_commands" || true)"
-compile="$(grep '^cmake --build ' <<<"$readme_commands" || true)"
-run="$(grep '^wine ' <<<"$readme_commands" || true)"
-if [[ -z "$configure" || -z "$compile" || -z "$run" ]]; then
-  echo "test-windows: README.md's \"Building for Windows\" lacks the configure, build or run command" >&2
-  exit 1
-fi
-# Runs one README command as written, in the chosen build folder.
-run_readme_command() {
-  local -a words
-  read -ra words <<<"$1"
-  shift
-  words=("${words[@]/#build-windows/$build}")
-  echo "test-windows: ${words[*]}${*:+ $*}"
-  "${words[@]}" "$@"
-}
-
 host_replay=""
 if [[ -x "$native_build/tools/replay/pastura-replay" ]]; then
   host_replay="$(realpath "$native_build/tools/replay/pastura-replay")"
 fi
-run_readme_command "$configure" -DPASTURA_WARNINGS_AS_ERRORS=ON \
-  -DPASTURA_HOST_REPLAY="$host_replay"
-run_readme_command "$compile"
-# The program the README runs is where it says.
-program="${run#wine }"
-program="${program/#build-windows/$build}"
-if [[ ! -f "$program" ]]; then
-  echo "test-windows: the README runs $program, which the build did not make" >&2
-  exit 1
-fi
+cmake --preset windows -DPASTURA_HOST_REPLAY="$host_replay"
+cmake --build --preset windows
 
 # The zip for Windows users: both programs and the readme, nothing else.
 (cd "$build" && cpack -G ZIP >/dev/null)
@@ -125,5 +93,5 @@ fi
 wineserver -p
 wineboot >/dev/null 2>&1 </dev/null
 
-ctest --test-dir "$build" --output-on-failure --parallel 2
+ctest --preset windows
 

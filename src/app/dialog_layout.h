@@ -37,31 +37,30 @@ struct Control {
 inline constexpr std::string_view kMainDialogCaption = IDD_SIM_DIALOG_CAPTION;
 inline constexpr UnitSize kMainDialogSize{IDD_SIM_DIALOG_SIZE};
 
+// A control by its id's symbol: the id, the symbol's own name, and the
+// caption and rectangle resource.h defines beside it.
+// clang-format off
+#define PASTURA_CONTROL(id, kind) Control{id, #id, kind, id##_TEXT, UnitRect{id##_RECT}}
+// clang-format on
+
 inline constexpr std::array<Control, 11> kMainDialogControls{{
-    {IDC_PLANT, "IDC_PLANT", ControlKind::kPushButton, IDC_PLANT_TEXT, {IDC_PLANT_RECT}},
-    {IDC_HERBIVORE,
-     "IDC_HERBIVORE",
-     ControlKind::kPushButton,
-     IDC_HERBIVORE_TEXT,
-     {IDC_HERBIVORE_RECT}},
-    {IDC_CARNIVORE,
-     "IDC_CARNIVORE",
-     ControlKind::kPushButton,
-     IDC_CARNIVORE_TEXT,
-     {IDC_CARNIVORE_RECT}},
-    {IDC_PAINT, "IDC_PAINT", ControlKind::kPushButton, IDC_PAINT_TEXT, {IDC_PAINT_RECT}},
-    {IDC_MOVE, "IDC_MOVE", ControlKind::kPushButton, IDC_MOVE_TEXT, {IDC_MOVE_RECT}},
-    {IDC_REDRAW, "IDC_REDRAW", ControlKind::kPushButton, IDC_REDRAW_TEXT, {IDC_REDRAW_RECT}},
-    {IDC_STOP, "IDC_STOP", ControlKind::kPushButton, IDC_STOP_TEXT, {IDC_STOP_RECT}},
-    {IDC_START, "IDC_START", ControlKind::kPushButton, IDC_START_TEXT, {IDC_START_RECT}},
-    {IDC_ITERATIONS,
-     "IDC_ITERATIONS",
-     ControlKind::kLabel,
-     IDC_ITERATIONS_TEXT,
-     {IDC_ITERATIONS_RECT}},
+    PASTURA_CONTROL(IDC_PLANT, ControlKind::kPushButton),
+    PASTURA_CONTROL(IDC_HERBIVORE, ControlKind::kPushButton),
+    PASTURA_CONTROL(IDC_CARNIVORE, ControlKind::kPushButton),
+    PASTURA_CONTROL(IDC_PAINT, ControlKind::kPushButton),
+    PASTURA_CONTROL(IDC_MOVE, ControlKind::kPushButton),
+    PASTURA_CONTROL(IDC_REDRAW, ControlKind::kPushButton),
+    PASTURA_CONTROL(IDC_STOP, ControlKind::kPushButton),
+    PASTURA_CONTROL(IDC_START, ControlKind::kPushButton),
+    PASTURA_CONTROL(IDC_ITERATIONS, ControlKind::kLabel),
     {IDC_STATIC, "", ControlKind::kLabel, IDC_ITERATIONS_CAPTION, {IDC_ITERATIONS_CAPTION_RECT}},
-    {IDC_REPORT, "IDC_REPORT", ControlKind::kListBox, "", {IDC_REPORT_RECT}},
+    PASTURA_CONTROL(IDC_REPORT, ControlKind::kListBox),
 }};
+
+#undef PASTURA_CONTROL
+
+// The About entry of the menus.
+inline constexpr std::string_view kAboutEntryText = IDS_ABOUTBOX_TEXT;
 
 inline constexpr std::string_view kAboutBoxCaption = IDD_ABOUTBOX_CAPTION;
 inline constexpr UnitSize kAboutBoxSize{IDD_ABOUTBOX_SIZE};

@@ -1,6 +1,6 @@
 // RasterSurface: the board's drawing surface as a plain pixel buffer that it
-// owns, the same for every face: a face shows the buffer without copying it,
-// the player encodes it.
+// owns, the same for every face: the Qt face shows the buffer as it is, the
+// page copies it into its canvas's byte order, the player encodes it.
 //
 // Pixels: one std::uint32_t per pixel, 0xFFRRGGBB, Width() pixels to a row,
 // rows top to bottom with nothing between them: the layout of Qt's
@@ -35,10 +35,6 @@
 // every shape is mirror-symmetric about its device box's centre; a shape lies
 // at most half a device pixel from its exact place (edges on a half round
 // up). At s = 1 the rule is the identity: the pixels of the unscaled board.
-// At s = 1.5, for example, cells are 30 pixels, the grid's 1-pixel pen is 2
-// wide on every cell edge (the board's border 2 on all four sides, inner lines
-// 4), an animal's 5-pixel pen is 8 wide reaching 3 out, a plant's 18-pixel pen
-// 27 wide reaching 14 out.
 //
 // The surface collects the part it drew on, so a face can repaint just that
 // after every drawing.

@@ -1,15 +1,13 @@
-// Board drawing: the grid of 21 x 21 empty cells, each animal as a thick
-// square with a band on the side it heads to, each plant as a solid disc.
-// Cell (x, y) covers pixel columns 20x - 20 .. 20x - 1 and rows 20y - 20 .. 20y - 1.
+// Board drawing: the grid of empty cells, each animal as a thick square with
+// a band on the side it heads to, each plant as a solid disc.
 
+#include "sim/board.h"
 #include "sim/colour_scale.h"
 #include "sim/world.h"
 #include "sim/wrapping.h"
 
 namespace {
 
-constexpr std::int32_t kCellSize = 20;
-constexpr std::int32_t kBoardCells = 21;
 constexpr std::int32_t kGridPenWidth = 1;
 constexpr std::int32_t kAnimalPenWidth = 5;
 constexpr std::int32_t kPlantPenWidth = 18;
@@ -38,12 +36,23 @@ Box HeadingBand(const Box& cell, std::int32_t heading) {
   }
 }
 
+// The kind whose colour an animal drawn with `code` takes: the kind with that
+// code, and the first kind for any other code.
+const AnimalKind& DrawnKind(std::int32_t code) {
+  for (const AnimalKind* kind : kAnimalKinds) {
+    if (kind->code == code) {
+      return *kind;
+    }
+  }
+  return *kAnimalKinds.front();
+}
+
 }  // namespace
 
 void CWorld::DrawGrid(DrawContext& dc) {
   dc.SelectPen(kGridPenWidth, kGridColour);
-  for (std::int32_t px = 0; px < kBoardCells * kCellSize; px += kCellSize) {
-    for (std::int32_t py = 0; py < kBoardCells * kCellSize; py += kCellSize) {
+  for (std::int32_t px = 0; px < kBoardPixels; px += kCellSize) {
+    for (std::int32_t py = 0; py < kBoardPixels; py += kCellSize) {
       dc.Rectangle(Box{px, py, px + kCellSize, py + kCellSize});
     }
   }
@@ -51,8 +60,7 @@ void CWorld::DrawGrid(DrawContext& dc) {
 
 void CWorld::DrawAnimal(DrawContext& dc, std::int32_t x, std::int32_t y, std::int32_t heading,
                         std::int32_t kind) {
-  const KindColour& colour = kind == kCarnivoreKind ? carnivoreColour : herbivoreColour;
-  dc.SelectPen(kAnimalPenWidth, colour_scale::ToPenColour(colour));
+  dc.SelectPen(kAnimalPenWidth, colour_scale::ToPenColour(this->*DrawnKind(kind).colour));
   const Box body = CellBox(x, y);
   dc.Rectangle(body);
   dc.Rectangle(HeadingBand(body, heading));

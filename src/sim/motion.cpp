@@ -1,7 +1,9 @@
 // Motion: every animal steps one cell along its heading, or every animal turns
-// a quarter turn counter-clockwise. The board wraps as a torus on 1..21, by
-// equality only, so a coordinate further off the board stays where it is.
+// a quarter turn counter-clockwise. The board wraps as a torus on its cells
+// 1..21, by equality only, so a coordinate further off the board stays where
+// it is.
 
+#include "sim/board.h"
 #include "sim/world.h"
 #include "sim/wrapping.h"
 
@@ -27,17 +29,17 @@ void Step(Animal& animal) {
 }
 
 void Wrap(Animal& animal) {
-  if (animal.x == 22) {
+  if (animal.x == kBoardCells + 1) {
     animal.x = 1;
   }
   if (animal.x == 0) {
-    animal.x = 21;
+    animal.x = kBoardCells;
   }
-  if (animal.y == 22) {
+  if (animal.y == kBoardCells + 1) {
     animal.y = 1;
   }
   if (animal.y == 0) {
-    animal.y = 21;
+    animal.y = kBoardCells;
   }
 }
 

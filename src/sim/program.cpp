@@ -2,7 +2,3 @@
 
 CWorld theWorld;
 Schedule theSchedule;
-
-void Tick(TickHost& host) {
-  Tick(theWorld, theSchedule, host);
-}

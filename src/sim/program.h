@@ -1,6 +1,7 @@
-// The program-wide simulation: the one world, the one spiral schedule, and the
-// tick the main window runs on every timer message. The world is built before
-// the application starts and lives until the process ends.
+// The program-wide simulation: the one world and the one spiral schedule that
+// every face's main dialog shows and steps. Both are built before the
+// application starts and live until the process ends; the dialogs take them
+// by reference, so tests hand them fresh ones instead.
 #pragma once
 
 #include "sim/tick.h"
@@ -8,5 +9,3 @@
 
 extern CWorld theWorld;
 extern Schedule theSchedule;
-
-void Tick(TickHost& host);

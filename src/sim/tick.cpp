@@ -94,9 +94,9 @@ void Tick(CWorld& world, Schedule& schedule, TickHost& host) {
   world.DrawGrid(dc);
   FollowSchedule(world, schedule, dc);
   GrowPlants(world, dc, host, line);
-
-  DrainAnimals(world, kHerbivores, host, line);
-  DrainAnimals(world, kCarnivores, host, line);
+  for (const AnimalKind* kind : kAnimalKinds) {
+    DrainAnimals(world, *kind, host, line);
+  }
   host.SetIterationText(line.Number(world.iterationCount));
   world.iterationCount = WrapAdd(world.iterationCount, 1);
 }

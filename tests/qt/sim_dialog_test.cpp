@@ -3,11 +3,13 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QListView>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -17,6 +19,7 @@
 
 #include "app/dialog_layout.h"
 #include "app/timers.h"
+#include "sim/board.h"
 #include "ui/qt/about_dialog.h"
 #include "ui/qt/dialog_rect.h"
 #include "ui/qt/sim_dialog.h"
@@ -25,6 +28,23 @@ namespace {
 
 constexpr QRgb kInitialPlantColour = 0xFFCCFFCC;  // (204, 255, 204) until a tick sets it
 constexpr QPoint kFirstPlantCentre(30, 150);      // the first "Plant" of a run: cell (2, 8)
+// How long a wait for a timer's tick may take: five times its period, so a
+// busy machine does not fail the test; the wait ends at the tick itself.
+constexpr int kStartupTickTimeoutMs = 5 * kStartupPeriodMs;
+constexpr int kStepTickTimeoutMs = 5 * kStepPeriodMs;
+
+// Lets `ms` of timer time pass. It ends when a timer started now for `ms`
+// fires: every timer due before that has fired by then, in order, however
+// late the event loop runs, so what a test sees afterwards does not depend
+// on the machine's speed.
+void LetTimersRun(int ms) {
+  QTimer probe;
+  probe.setSingleShot(true);
+  probe.setTimerType(Qt::PreciseTimer);
+  QSignalSpy fired(&probe, &QTimer::timeout);
+  probe.start(ms);
+  QVERIFY(fired.wait(5 * ms));
+}
 
 // Runs `check` on the next modal dialog once it is open, while the caller
 // blocks in that dialog's event loop.
@@ -44,6 +64,7 @@ class SimDialogTest : public QObject {
   CWorld world;
   Schedule schedule;
   std::unique_ptr<CSimDialog> dialog;
+  QElapsedTimer sinceShown;
 
   QPushButton* Button(const char* name) {
     return dialog->findChild<QPushButton*>(QString::fromLatin1(name));
@@ -62,13 +83,14 @@ class SimDialogTest : public QObject {
   QString Label() { return dialog->findChild<QLabel*>(QStringLiteral("IDC_ITERATIONS"))->text(); }
   QRgb SurfaceAt(QPoint point) { return dialog->Surface().At(point.x(), point.y()); }
   // Waits for the first tick, from whichever timer.
-  void WaitForFirstTick() { QTRY_VERIFY_WITH_TIMEOUT(!Report().isEmpty(), 2000); }
+  void WaitForFirstTick() { QTRY_VERIFY_WITH_TIMEOUT(!Report().isEmpty(), kStartupTickTimeoutMs); }
 
  private slots:
   void init() {
     world = CWorld();
     schedule = Schedule();
     dialog = std::make_unique<CSimDialog>(world, schedule);
+    sinceShown.start();
     dialog->show();
     QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
   }
@@ -105,7 +127,7 @@ class SimDialogTest : public QObject {
   }
 
   void listLiesRightOfTheBoardAndNoControlsOverlap() {
-    constexpr int kBoardAndOverhang = 420 + 2;
+    constexpr int kBoardAndOverhang = kBoardPixels + 2;
     QVERIFY(List()->geometry().left() > kBoardAndOverhang);
     QList<QWidget*> controls;
     for (QWidget* child : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -174,12 +196,12 @@ class SimDialogTest : public QObject {
   }
 
   void startupTickComesOneSecondAfterShowingAndOnlyOnce() {
-    QTest::qWait(700);
-    QVERIFY(Report().isEmpty());
     WaitForFirstTick();
+    // A millisecond's rounding between the two clocks at most.
+    QVERIFY(sinceShown.elapsed() >= kStartupPeriodMs - 1);
     QCOMPARE(Report(), (QStringList{"plants", "Herbivore", "Carnivore"}));
     QCOMPARE(Label(), QStringLiteral("0"));
-    QTest::qWait(1200);
+    LetTimersRun(kStartupPeriodMs * 3 / 2);
     QCOMPARE(world.iterationCount, 1);  // cancelled by its own tick
   }
 
@@ -187,8 +209,8 @@ class SimDialogTest : public QObject {
     WaitForFirstTick();
     dialog->hide();
     dialog->show();
-    QTRY_COMPARE_WITH_TIMEOUT(Label(), QStringLiteral("1"), 2000);
-    QTest::qWait(1200);
+    QTRY_COMPARE_WITH_TIMEOUT(Label(), QStringLiteral("1"), kStartupTickTimeoutMs);
+    LetTimersRun(kStartupPeriodMs * 3 / 2);
     QCOMPARE(Label(), QStringLiteral("1"));
   }
 
@@ -197,7 +219,7 @@ class SimDialogTest : public QObject {
     WaitForFirstTick();
     Click("IDC_STOP");
     QCOMPARE(Label(), QStringLiteral("0"));
-    QTest::qWait(1200);
+    LetTimersRun(kStartupPeriodMs * 3 / 2);
     QCOMPARE(Label(), QStringLiteral("0"));
   }
 
@@ -206,14 +228,23 @@ class SimDialogTest : public QObject {
     Click("IDC_MOVE");
     Click("IDC_MOVE");
     Click("IDC_STOP");
-    QTest::qWait(600);
+    LetTimersRun(3 * kStepPeriodMs);
     QCOMPARE(world.iterationCount, 1);
   }
 
   void startStepsTheWorldAsMoveDoes() {
     Click("IDC_START");
-    QTRY_COMPARE_WITH_TIMEOUT(Label(), QStringLiteral("3"), 2000);
+    QTRY_COMPARE_WITH_TIMEOUT(Label(), QStringLiteral("3"), 3 * kStepTickTimeoutMs);
     Click("IDC_STOP");
+  }
+
+  // Each tick's list replaces the one before: after two ticks it holds the
+  // second tick's lines only.
+  void everyTickReplacesTheReportList() {
+    Click("IDC_PLANT");
+    dialog->Controller().OnTimer(TIMER_STEP);
+    dialog->Controller().OnTimer(TIMER_STEP);
+    QCOMPARE(Report(), (QStringList{"plants", "0: 24", "Herbivore", "Carnivore"}));
   }
 
   void paintBlanksTheBoardUntilTheNextTick() {
@@ -222,7 +253,8 @@ class SimDialogTest : public QObject {
     WaitForFirstTick();
     Click("IDC_PAINT");
     QCOMPARE(SurfaceAt(kFirstPlantCentre), qRgb(255, 255, 255));
-    QTRY_VERIFY_WITH_TIMEOUT(SurfaceAt(kFirstPlantCentre) != qRgb(255, 255, 255), 400);
+    QTRY_VERIFY_WITH_TIMEOUT(SurfaceAt(kFirstPlantCentre) != qRgb(255, 255, 255),
+                             kStepTickTimeoutMs);
   }
 
   // A herbivore on the last column, heading right: its 5-pixel outline

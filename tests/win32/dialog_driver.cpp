@@ -18,8 +18,10 @@
 #include <string>
 #include <vector>
 
+#include "app/timers.h"
 #include "check.h"
 #include "resource.h"
+#include "sim/board.h"
 
 namespace {
 
@@ -176,15 +178,16 @@ void CheckControls(HWND dialog) {
   }
   Check(GetDlgItem(dialog, IDC_REPORT) != nullptr, "the report list is missing");
 
-  // The 420 x 420 pixel board fits the client area, left of the list.
+  // The board fits the client area, left of the list.
   RECT client;
   GetClientRect(dialog, &client);
   RECT list;
   GetWindowRect(GetDlgItem(dialog, IDC_REPORT), &list);
   POINT listCorner{list.left, list.top};
   ScreenToClient(dialog, &listCorner);
-  Check(client.bottom >= 420, "the client area is " + std::to_string(client.bottom) + " high");
-  Check(listCorner.x >= 420, "the list begins at " + std::to_string(listCorner.x));
+  Check(client.bottom >= kBoardPixels,
+        "the client area is " + std::to_string(client.bottom) + " high");
+  Check(listCorner.x >= kBoardPixels, "the list begins at " + std::to_string(listCorner.x));
   Check(ReportCount(dialog) == 0, "the report list is not empty before the first tick");
 }
 
@@ -195,9 +198,14 @@ void CheckStartupTick(HWND dialog) {
   Check(ControlText(dialog, IDC_ITERATIONS) == "0", "the label after the first tick is not 0");
   InvalidateRect(dialog, nullptr, TRUE);
   UpdateWindow(dialog);
-  Sleep(200);
-  Check(ClientPixel(dialog, 0, 0) == RGB(0, 0, 0), "the grid's corner is not black");
-  Check(ClientPixel(dialog, 30, 30) == RGB(255, 255, 255), "a cell's inside is not white");
+  // The window system may show the repaint a little after the dialog drew it.
+  Check(WaitFor(
+            [&] {
+              return ClientPixel(dialog, 0, 0) == RGB(0, 0, 0) &&
+                     ClientPixel(dialog, 30, 30) == RGB(255, 255, 255);
+            },
+            3000),
+        "the board does not show a black grid with white cells after a repaint");
 }
 
 // Enter on a focused push button presses it: the start-up focus is on Plant,
@@ -221,7 +229,9 @@ void CheckStepping(HWND dialog) {
   Check(WaitFor([&] { return Iterations(dialog) >= 3; }, 3000), "Move does not step");
   Click(dialog, IDC_STOP);
   const int stopped = Iterations(dialog);
-  Sleep(700);
+  // No event marks a tick that does not come: a step timer left running
+  // would have ticked several times within five of its periods.
+  Sleep(5 * kStepPeriodMs);
   Check(Iterations(dialog) == stopped, "the world still steps after Stop");
 
   Click(dialog, IDC_START);

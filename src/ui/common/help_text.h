@@ -1,4 +1,5 @@
-// The help box both desktop programs show on F1: what each button does.
+// The help box every face shows on F1 (both desktop programs and the page):
+// what each button does.
 #pragma once
 
 inline constexpr char kHelpTitle[] = "Pastura Help";

@@ -8,14 +8,7 @@
 #include "pastura_version.h"
 #include "ui/qt/app_icon.h"
 #include "ui/qt/dialog_rect.h"
-
-namespace {
-
-QString Latin1(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
+#include "ui/qt/latin1.h"
 
 CAboutDialog::CAboutDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

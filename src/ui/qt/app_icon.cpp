@@ -26,8 +26,8 @@ QIcon AppIcon() {
   // they are registered by hand before the first use.
   Q_INIT_RESOURCE(pastura);
   QIcon icon;
-  icon.addFile(QStringLiteral(":/icons/pastura-32.xpm"), QSize(32, 32));
-  icon.addFile(QStringLiteral(":/icons/pastura-16.xpm"), QSize(16, 16));
+  icon.addFile(QStringLiteral(":/icons/pastura-32.png"), QSize(32, 32));
+  icon.addFile(QStringLiteral(":/icons/pastura-16.png"), QSize(16, 16));
   QSvgRenderer picture(QStringLiteral(":/icons/pastura.svg"));
   for (const int size : kDrawnSizes) {
     icon.addPixmap(Rendered(picture, size));

@@ -1,6 +1,7 @@
 #include "ui/qt/sim_app.h"
 
 #include "pastura_version.h"
+#include "sim/program.h"
 #include "ui/qt/app_icon.h"
 #include "ui/qt/sim_dialog.h"
 
@@ -14,7 +15,7 @@ CSimApp::CSimApp(int& argc, char** argv) : QApplication(argc, argv) {
 }
 
 int CSimApp::InitInstance() {
-  CSimDialog dialog(world_, schedule_);
+  CSimDialog dialog(theWorld, theSchedule);
   dialog.exec();
   return 0;
 }

@@ -1,12 +1,9 @@
-// CSimApp: the application object. It owns the world and the schedule; its
-// start-up runs the main dialog modally on them, and the program ends when
-// the dialog closes.
+// CSimApp: the application object. Its start-up runs the main dialog modally
+// on the program-wide world and schedule, and the program ends when the
+// dialog closes.
 #pragma once
 
 #include <QApplication>
-
-#include "sim/tick.h"
-#include "sim/world.h"
 
 class CSimApp : public QApplication {
   Q_OBJECT
@@ -16,8 +13,4 @@ class CSimApp : public QApplication {
 
   // Runs the main dialog; returns the process's exit code once it closes.
   int InitInstance();
-
- private:
-  CWorld world_;
-  Schedule schedule_;
 };

@@ -23,6 +23,7 @@
 #include "ui/qt/about_dialog.h"
 #include "ui/qt/app_icon.h"
 #include "ui/qt/dialog_rect.h"
+#include "ui/qt/latin1.h"
 
 namespace {
 
@@ -41,12 +42,6 @@ void FitText(QLabel* label, QRect rect, int leftmost) {
   }
   label->setFont(font);
   label->setGeometry(rect);
-}
-
-constexpr char kAboutEntryText[] = "&About Pastura...";  // A is its mnemonic
-
-QString Latin1(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 void Identify(QWidget* widget, const Control& control) {
@@ -74,7 +69,7 @@ CSimDialog::CSimDialog(CWorld& world, Schedule& schedule, QWidget* parent)
   CreateControls();
 
   contextMenu_ = new QMenu(this);
-  QAction* about = contextMenu_->addAction(QString::fromLatin1(kAboutEntryText));
+  QAction* about = contextMenu_->addAction(Latin1(dialog_layout::kAboutEntryText));
   about->setObjectName(QStringLiteral("IDM_ABOUTBOX"));
   about->setData(IDM_ABOUTBOX);
   connect(about, &QAction::triggered, this, &CSimDialog::OnAbout);
@@ -144,8 +139,8 @@ void CSimDialog::OnAbout() {
 }
 
 void CSimDialog::OnHelp() {
-  QMessageBox help(QMessageBox::Information, QString::fromLatin1(kHelpTitle),
-                   QString::fromLatin1(kHelpText), QMessageBox::Ok, this);
+  QMessageBox help(QMessageBox::Information, Latin1(kHelpTitle), Latin1(kHelpText), QMessageBox::Ok,
+                   this);
   help.exec();
 }
 

@@ -87,6 +87,7 @@ val MainDialog() {
 
 val AboutBox() {
   val out = val::object();
+  out.set("entry", Text(dialog_layout::kAboutEntryText));
   out.set("caption", Text(dialog_layout::kAboutBoxCaption));
   out.set("size", Size(dialog_layout::kAboutBoxSize));
   out.set("icon", Pixels(dialog_layout::kAboutIconRect));

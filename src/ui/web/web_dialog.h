@@ -1,5 +1,5 @@
-// WebDialog: the page's one dialog, a fresh world and its schedule behind
-// the shared dialog rules, shown in a WebWindow.
+// WebDialog: the page's one dialog, the shared dialog rules on the
+// program-wide world and schedule, shown in a WebWindow.
 #pragma once
 
 #include <emscripten/val.h>
@@ -8,22 +8,22 @@
 #include <utility>
 
 #include "app/dialog_controller.h"
-#include "sim/tick.h"
-#include "sim/world.h"
+#include "sim/program.h"
+#include "sim/random.h"
 #include "ui/web/web_window.h"
 
 class WebDialog {
  public:
-  // `seed` starts the spawn generator; `scale` is the device pixel ratio.
+  // `seed` starts the world's spawn generator; `scale` is the device pixel ratio.
   WebDialog(emscripten::val page, std::uint32_t seed, double scale)
-      : world_(seed), window_(std::move(page), scale), controller_(world_, schedule_, window_) {}
+      : window_(std::move(page), scale), controller_(theWorld, theSchedule, window_) {
+    theWorld.random = Random(seed);
+  }
 
   DialogController& Controller() { return controller_; }
   WebWindow& Window() { return window_; }
 
  private:
-  CWorld world_;
-  Schedule schedule_;
   WebWindow window_;
   DialogController controller_;
 };

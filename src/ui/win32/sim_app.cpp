@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "sim/program.h"
 #include "ui/win32/help_key.h"
 #include "ui/win32/sim_dialog.h"
 
@@ -12,7 +13,7 @@ int CSimApp::InitInstance() {
   InitCommonControlsEx(&controls);
 
   HelpKey helpKey;
-  CSimDialog dialog(instance_, world_, schedule_);
+  CSimDialog dialog(instance_, theWorld, theSchedule);
   dialog.DoModal();
   return 0;
 }

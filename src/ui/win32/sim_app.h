@@ -1,12 +1,9 @@
-// CSimApp: the application. Its start-up runs the main dialog modally, and
-// the program ends when that dialog closes. It owns the world and the
-// spiral schedule the dialog shows and steps.
+// CSimApp: the application. Its start-up runs the main dialog modally on the
+// program-wide world and schedule, and the program ends when that dialog
+// closes.
 #pragma once
 
 #include <windows.h>
-
-#include "sim/tick.h"
-#include "sim/world.h"
 
 class CSimApp {
  public:
@@ -17,6 +14,4 @@ class CSimApp {
 
  private:
   HINSTANCE instance_;
-  CWorld world_;
-  Schedule schedule_;
 };

@@ -4,17 +4,11 @@
 #include <string>
 
 #include "resource.h"
+#include "sim/board.h"
 #include "ui/common/help_text.h"
 #include "ui/win32/about_dialog.h"
 #include "ui/win32/help_key.h"
 #include "ui/win32/window_centring.h"
-
-namespace {
-
-// The board: 21 x 21 cells of 20 pixels from the client area's top-left corner.
-constexpr LONG kBoardPixels = 21 * 20;
-
-}  // namespace
 
 CSimDialog::CSimDialog(HINSTANCE instance, CWorld& world, Schedule& schedule)
     : instance_(instance),

@@ -145,10 +145,15 @@
     return document.getElementById('help');
   }
 
-  // The context menu of the board and the page: "About Pastura...".
-  function buildMenu(about) {
+  // The context menu of the board and the page: the About entry, its
+  // mnemonic (the letter after '&') underlined.
+  function buildMenu(about, entryText) {
     const menu = document.getElementById('menu');
     const entry = document.getElementById('menu-about');
+    const mark = entryText.indexOf('&');
+    const mnemonic = document.createElement('u');
+    mnemonic.textContent = entryText[mark + 1];
+    entry.replaceChildren(entryText.slice(0, mark), mnemonic, entryText.slice(mark + 2));
     let returnFocus = null;
     const close = () => {
       if (!menu.hidden) {
@@ -173,7 +178,7 @@
       if (event.key === 'Escape') {
         event.preventDefault();
         close();
-      } else if (event.key.toLowerCase() === 'a') {
+      } else if (event.key.toLowerCase() === mnemonic.textContent.toLowerCase()) {
         event.preventDefault();
         chooseAbout();
       }
@@ -221,7 +226,8 @@
     dialog = new program.Dialog(page, seed, window.devicePixelRatio || 1);
 
     buildControls(layout, (id) => dialog.command(id));
-    buildMenu(buildAbout(program.aboutBox()));
+    const aboutBox = program.aboutBox();
+    buildMenu(buildAbout(aboutBox), aboutBox.entry);
     const help = buildHelp(program.help());
     document.addEventListener('keydown', (event) => {
       if (event.key === 'F1') {
