@@ -27,11 +27,14 @@ async function launchBrowser() {
   };
 }
 
-// Opens `url` in a new tab at the dialog's size and waits for
-// window.pastura.ready; `problems` lists what went wrong on the way.
-async function openPage(browser, url, {waitReady = true} = {}) {
+// Opens `url` in a new tab, by default a desktop window a little larger than
+// the dialog, and waits for window.pastura.ready; `problems` lists what went
+// wrong on the way.
+const kDesktop = {width: 760, height: 520, deviceScaleFactor: 1};
+
+async function openPage(browser, url, {waitReady = true, viewport = kDesktop} = {}) {
   const page = await browser.newPage();
-  await page.setViewport({width: 760, height: 520, deviceScaleFactor: 1});
+  await page.setViewport(viewport);
   const problems = [];
   page.on('console', (message) => {
     if (message.type() === 'error') problems.push(`console: ${message.text()}`);
@@ -48,4 +51,4 @@ async function openPage(browser, url, {waitReady = true} = {}) {
   return {page, problems};
 }
 
-module.exports = {launchBrowser, openPage};
+module.exports = {kDesktop, launchBrowser, openPage};

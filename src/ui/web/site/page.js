@@ -259,63 +259,46 @@
     window.addEventListener('resize', close);
   }
 
-  // Calls `follow(device, nominal)` with the canvas's box in device pixels
-  // whenever it changes (a zoom, another screen, a narrower window), and
-  // `nominal`, the scale the device pixel ratio alone gives that box.
-  function watchBoardBox(logicalWidth, follow) {
-    let box = null;  // the observer's last sizes: {css, device}
-    const report = () => {
+  // Keeps the canvas one to one with the screen. Its layout box (the
+  // dialog's client area, or on a narrow screen the room there is) gives the
+  // display scale, the device pixel ratio times the box's share of the
+  // client area; the surface at that scale is a whole number of pixels, so
+  // the canvas is stretched the fraction of a pixel to that size and moved
+  // the fraction of a pixel to start on a screen pixel. `follow(scale)` is
+  // told each new scale: a zoom, another screen, a narrower window.
+  function fitBoard(program, logicalWidth, follow) {
+    let box = null;  // the layout box's size in CSS pixels, from the observer
+    let shift = {x: 0, y: 0};  // the canvas's move, in CSS pixels
+    const fit = () => {
       if (!box) {
         return;
       }
       const ratio = window.devicePixelRatio || 1;
-      const {css, device} = box;
-      // The browser's own device size is exact, but an emulated ratio (a
-      // test's, a developer tool's) leaves it at the screen's: then the CSS
-      // size at the ratio stands in.
-      const near = (pixels, length) => Math.abs(pixels - length * ratio) < 1;
-      const exact = device && near(device.inlineSize, css.inlineSize) &&
-                    near(device.blockSize, css.blockSize);
-      follow(exact ? {width: device.inlineSize, height: device.blockSize}
-                   : {width: Math.round(css.inlineSize * ratio),
-                      height: Math.round(css.blockSize * ratio)},
-             ratio * css.inlineSize / logicalWidth);
+      const scale = ratio * box.width / logicalWidth;
+      const size = program.boardSize(scale);
+      const at = board.getBoundingClientRect();
+      const onPixel = (start) => Math.round(start * ratio) / ratio - start;
+      shift = {x: onPixel(at.left + scrollX - shift.x), y: onPixel(at.top + scrollY - shift.y)};
+      board.style.transform = `translate(${shift.x}px, ${shift.y}px) ` +
+          `scale(${size.width / (box.width * ratio)}, ${size.height / (box.height * ratio)})`;
+      follow(scale);
     };
-    const observer = new ResizeObserver(([entry]) => {
-      box = {css: entry.contentBoxSize[0], device: entry.devicePixelContentBoxSize?.[0]};
-      report();
-    });
-    try {
-      observer.observe(board, {box: 'device-pixel-content-box'});
-    } catch {
-      observer.observe(board);
-    }
-    // A new ratio alone need not resize the box: browsers tell of it by a
-    // resize, a change of the resolution's media query, or both.
+    new ResizeObserver(([entry]) => {
+      const css = entry.contentBoxSize[0];
+      box = {width: css.inlineSize, height: css.blockSize};
+      fit();
+    }).observe(board);
+    // A new ratio alone need not resize the box, and a wider window moves
+    // it: browsers tell of both by a resize, of a new ratio also by a change
+    // of the resolution's media query.
     const watchResolution = () => {
       matchMedia(`(resolution: ${window.devicePixelRatio || 1}dppx)`).addEventListener('change', () => {
-        report();
+        fit();
         watchResolution();
       }, {once: true});
     };
     watchResolution();
-    window.addEventListener('resize', report);
-  }
-
-  // The display scale at which the board's surface is exactly `device`
-  // pixels, so that one canvas pixel is one screen pixel: `nominal` where it
-  // fits, else one inside both edges' rounding, else the one that fits the
-  // width.
-  function fittingScale(program, logical, device, nominal) {
-    const fits = (scale) => {
-      const size = program.boardSize(scale);
-      return size.width === device.width && size.height === device.height;
-    };
-    const low = Math.max((device.width - 0.5) / logical.width,
-                         (device.height - 0.5) / logical.height);
-    const high = Math.min((device.width + 0.5) / logical.width,
-                          (device.height + 0.5) / logical.height);
-    return [nominal, (low + high) / 2].find(fits) ?? device.width / logical.width;
+    window.addEventListener('resize', fit);
   }
 
   function showError(message) {
@@ -380,8 +363,7 @@
     // The first box the canvas is laid out in sets the first scale; each new
     // one draws the board again at the scale that fits it.
     await new Promise((resolve) => {
-      watchBoardBox(layout.size.width, (device, nominal) => {
-        const fitting = fittingScale(program, layout.size, device, nominal);
+      fitBoard(program, layout.size.width, (fitting) => {
         if (fitting !== scale) {
           scale = fitting;
           dialog?.setScale(scale);
