@@ -64,6 +64,29 @@ async function assertCanvasOnScreenAsDrawn(page, ratio) {
                `screen, the first ${JSON.stringify(first)}`);
 }
 
+describe('the dialog\'s width', () => {
+  test('no two controls overlap, and each button is a target of 24 pixels', kCase, async () => {
+    await session.withPage('', async (page) => {
+      const controls = await page.$$eval('#dialog > :is(button, span, ul)', (all) => all.map((e) => {
+        // A caption's text may overhang its box: its extent is the text's.
+        const range = document.createRange();
+        range.selectNodeContents(e);
+        const box = e.tagName === 'SPAN' ? range.getBoundingClientRect() : e.getBoundingClientRect();
+        return {name: e.textContent.slice(0, 12), button: e.tagName === 'BUTTON', box: box.toJSON()};
+      }));
+      const overlap = (a, b) => a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+      for (const [i, a] of controls.entries()) {
+        if (a.button) {
+          assert.ok(a.box.width >= kMinimumTarget && a.box.height >= kMinimumTarget, a.name);
+        }
+        for (const b of controls.slice(i + 1)) {
+          assert.ok(!overlap(a.box, b.box), `${a.name} overlaps ${b.name}`);
+        }
+      }
+    });
+  });
+});
+
 describe('narrow screens', () => {
   const kNarrow = [
     ['a phone', kPhone],

@@ -11,6 +11,8 @@
 
 (() => {
   const kMaxSeed = 4294967295;
+  // The smallest button, in CSS pixels, that is easy to hit.
+  const kMinimumTarget = 24;
   // A bad seed is echoed up to this many characters.
   const kSeedEcho = 20;
   const kLoadFailure = 'the program could not be loaded. Check the connection and reload the page.';
@@ -112,8 +114,30 @@
     }
   }
 
+  // The dialog's buttons as targets anyone can hit: at least kMinimumTarget
+  // pixels high, each one that would then overlap a button above it moved
+  // down below that one. The dialog's shortest buttons are a pixel short,
+  // stacked a few pixels closer than that.
+  function asTargets(controls) {
+    const placed = [];
+    return controls.map((control) => {
+      if (control.kind !== 'button') {
+        return control;
+      }
+      const rect = {...control.rect, height: Math.max(control.rect.height, kMinimumTarget)};
+      for (const above of placed) {
+        const sideBySide = rect.left >= above.left + above.width || above.left >= rect.left + rect.width;
+        if (!sideBySide && rect.top < above.top + above.height && rect.top >= above.top) {
+          rect.top = above.top + above.height;
+        }
+      }
+      placed.push(rect);
+      return {...control, rect};
+    });
+  }
+
   function buildControls(layout, command) {
-    for (const control of layout.controls) {
+    for (const control of asTargets(layout.controls)) {
       let element;
       if (control.kind === 'button') {
         element = document.createElement('button');
