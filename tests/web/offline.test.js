@@ -86,7 +86,8 @@ describe('loading and failing', () => {
       release = resolve;
     });
     await withModuleRequest((request) => held.then(() => request.continue()), async (page) => {
-      const loading = await page.$eval('#loading', (note) => note.checkVisibility() && note.textContent);
+      const loading =
+          await page.$eval('#loading', (note) => note.checkVisibility() && note.textContent);
       assert.equal(loading, 'Loading…');
       release();
       await page.evaluate(() => window.pastura.ready);
@@ -98,7 +99,7 @@ describe('loading and failing', () => {
     await withModuleRequest((request) => request.respond({status: 404, body: ''}), async (page) => {
       await page.evaluate(() => window.pastura.ready.catch(() => {}));
       const shown = await page.$eval('#error', (error) => error.textContent);
-      assert.equal(shown, 'Pastura: the program could not be loaded. Check the connection and ' +
+      assert.equal(shown, 'Pastura: the program could not be loaded; check the connection and ' +
                           'reload the page.');
       assert.equal(await page.$eval('#dialog', (dialog) => dialog.hidden), true);
     });

@@ -15,7 +15,7 @@
   const kMinimumTarget = 24;
   // A bad seed is echoed up to this many characters.
   const kSeedEcho = 20;
-  const kLoadFailure = 'the program could not be loaded. Check the connection and reload the page.';
+  const kLoadFailure = 'the program could not be loaded; check the connection and reload the page.';
   // Element ids of the controls the page's users and tests look up.
   const kElementIds = {IDC_ITERATIONS: 'iterations', IDC_REPORT: 'report'};
 
@@ -126,7 +126,8 @@
       }
       const rect = {...control.rect, height: Math.max(control.rect.height, kMinimumTarget)};
       for (const above of placed) {
-        const sideBySide = rect.left >= above.left + above.width || above.left >= rect.left + rect.width;
+        const sideBySide =
+            rect.left >= above.left + above.width || above.left >= rect.left + rect.width;
         if (!sideBySide && rect.top < above.top + above.height && rect.top >= above.top) {
           rect.top = above.top + above.height;
         }
@@ -217,9 +218,11 @@
     place(box) {
       const over = dialogBox.getBoundingClientRect();
       const size = box.getBoundingClientRect();
-      const within = (start, length, room) => Math.max(0, Math.min(start, room - length));
-      box.style.left = `${within(over.left + (over.width - size.width) / 2, size.width, innerWidth)}px`;
-      box.style.top = `${within(over.top + (over.height - size.height) / 2, size.height, innerHeight)}px`;
+      // Centred on the dialog along one axis, but not past the window's edges.
+      const centred = (start, room, length, windowLength) =>
+        Math.max(0, Math.min(start + (room - length) / 2, windowLength - length));
+      box.style.left = `${centred(over.left, over.width, size.width, innerWidth)}px`;
+      box.style.top = `${centred(over.top, over.height, size.height, innerHeight)}px`;
     }
   }
 
@@ -316,7 +319,8 @@
     // it: browsers tell of both by a resize, of a new ratio also by a change
     // of the resolution's media query.
     const watchResolution = () => {
-      matchMedia(`(resolution: ${window.devicePixelRatio || 1}dppx)`).addEventListener('change', () => {
+      const resolution = matchMedia(`(resolution: ${window.devicePixelRatio || 1}dppx)`);
+      resolution.addEventListener('change', () => {
         fit();
         watchResolution();
       }, {once: true});
