@@ -7,15 +7,23 @@ const os = require('node:os');
 const path = require('node:path');
 const puppeteer = require('puppeteer-core');
 
-async function launchBrowser() {
+// With `screen` ({width, height, deviceScaleFactor}), the browser's window
+// is that size on a screen of that pixel ratio, as a real high-density screen
+// or a zoom gives it, and pages open at the window's size (openPage's
+// viewport null); without, pages emulate the viewport they are opened with.
+async function launchBrowser(screen = null) {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'pastura-chromium-'));
+  const onScreen = screen ? [`--force-device-scale-factor=${screen.deviceScaleFactor}`,
+                             `--window-size=${screen.width},${screen.height}`] : [];
   const browser = await puppeteer.launch({
     executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
     headless: true,
     userDataDir: profile,
+    defaultViewport: screen ? null : undefined,
     args: [
       '--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
       '--disable-background-networking', '--disable-component-update', '--disable-sync',
+      ...onScreen,
     ],
   });
   return {
@@ -34,7 +42,9 @@ const kDesktop = {width: 760, height: 520, deviceScaleFactor: 1};
 
 async function openPage(browser, url, {waitReady = true, viewport = kDesktop} = {}) {
   const page = await browser.newPage();
-  await page.setViewport(viewport);
+  if (viewport) {
+    await page.setViewport(viewport);
+  }
   const problems = [];
   page.on('console', (message) => {
     if (message.type() === 'error') problems.push(`console: ${message.text()}`);

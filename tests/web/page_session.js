@@ -18,13 +18,14 @@ const kCase = {timeout: 120000};
 // The phone the page is tried on, in CSS pixels at its device pixel ratio.
 const kPhone = {width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true};
 
-// Serves the site and starts the browser for the calling test file; the
-// returned object's server and browser are set once its cases run.
-function useBrowser() {
+// Serves the site and starts the browser (launchBrowser's `screen`) for the
+// calling test file or suite; the returned object's server and browser are
+// set once its cases run.
+function useBrowser(screen = null) {
   const session = {server: null, chromium: null};
   before(async () => {
     session.server = await serveSite(site);
-    session.chromium = await launchBrowser();
+    session.chromium = await launchBrowser(screen);
   });
   after(async () => {
     await session.chromium?.close();

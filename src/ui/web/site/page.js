@@ -286,35 +286,68 @@
     window.addEventListener('resize', close);
   }
 
-  // Keeps the canvas one to one with the screen. Its layout box (the
-  // dialog's client area, or on a narrow screen the room there is) gives the
-  // display scale, the device pixel ratio times the box's share of the
-  // client area; the surface at that scale is a whole number of pixels, so
-  // the canvas is stretched the fraction of a pixel to that size and moved
-  // the fraction of a pixel to start on a screen pixel. `follow(scale)` is
-  // told each new scale: a zoom, another screen, a narrower window.
-  function fitBoard(program, logicalWidth, follow) {
-    let box = null;  // the layout box's size in CSS pixels, from the observer
+  // The display scale at which the board's surface is exactly `device`
+  // pixels: `nominal` where it fits, else one inside both edges' rounding,
+  // else the one that fits the width.
+  function fittingScale(program, logical, device, nominal) {
+    const fits = (scale) => {
+      const size = program.boardSize(scale);
+      return size.width === device.width && size.height === device.height;
+    };
+    const low = Math.max((device.width - 0.5) / logical.width,
+                         (device.height - 0.5) / logical.height);
+    const high = Math.min((device.width + 0.5) / logical.width,
+                          (device.height + 0.5) / logical.height);
+    return [nominal, (low + high) / 2].find(fits) ?? device.width / logical.width;
+  }
+
+  // Keeps the canvas one to one with the screen and tells `follow(scale)`
+  // each display scale that takes: a zoom, another screen, a narrower
+  // window. The canvas's layout box (the dialog's client area, or on a
+  // narrow screen the room there is) gives the nominal scale, the device
+  // pixel ratio times the box's share of the client area.
+  //
+  // Where the browser tells the box's size in screen pixels, the board is
+  // drawn at just that many, and the browser lays each canvas pixel on one
+  // screen pixel. Where it does not (an emulated ratio, some browsers), the
+  // board is drawn at the nominal scale, and the canvas is stretched and
+  // moved by under a pixel to the surface's size, starting on a screen pixel.
+  function fitBoard(program, logical, follow) {
+    let box = null;  // the observer's last sizes: {css, device}
     let shift = {x: 0, y: 0};  // the canvas's move, in CSS pixels
     const fit = () => {
       if (!box) {
         return;
       }
       const ratio = window.devicePixelRatio || 1;
-      const scale = ratio * box.width / logicalWidth;
-      const size = program.boardSize(scale);
+      const {css, device} = box;
+      const nominal = ratio * css.width / logical.width;
+      const near = (pixels, length) => Math.abs(pixels - length * ratio) < 1;
+      if (device && near(device.width, css.width) && near(device.height, css.height)) {
+        board.style.transform = '';
+        follow(fittingScale(program, logical, device, nominal));
+        return;
+      }
+      const size = program.boardSize(nominal);
       const at = board.getBoundingClientRect();
       const onPixel = (start) => Math.round(start * ratio) / ratio - start;
       shift = {x: onPixel(at.left + scrollX - shift.x), y: onPixel(at.top + scrollY - shift.y)};
       board.style.transform = `translate(${shift.x}px, ${shift.y}px) ` +
-          `scale(${size.width / (box.width * ratio)}, ${size.height / (box.height * ratio)})`;
-      follow(scale);
+          `scale(${size.width / (css.width * ratio)}, ${size.height / (css.height * ratio)})`;
+      follow(nominal);
     };
-    new ResizeObserver(([entry]) => {
+    const observer = new ResizeObserver(([entry]) => {
       const css = entry.contentBoxSize[0];
-      box = {width: css.inlineSize, height: css.blockSize};
+      const device = entry.devicePixelContentBoxSize?.[0];
+      box = {css: {width: css.inlineSize, height: css.blockSize},
+             device: device && {width: device.inlineSize, height: device.blockSize}};
       fit();
-    }).observe(board);
+    });
+    try {
+      observer.observe(board, {box: 'device-pixel-content-box'});
+    } catch {
+      observer.observe(board);
+    }
     // A new ratio alone need not resize the box, and a wider window moves
     // it: browsers tell of both by a resize, of a new ratio also by a change
     // of the resolution's media query.
@@ -391,7 +424,7 @@
     // The first box the canvas is laid out in sets the first scale; each new
     // one draws the board again at the scale that fits it.
     await new Promise((resolve) => {
-      fitBoard(program, layout.size.width, (fitting) => {
+      fitBoard(program, layout.size, (fitting) => {
         if (fitting !== scale) {
           scale = fitting;
           dialog?.setScale(scale);
