@@ -37,8 +37,9 @@ if [[ "${1:-all}" != desktop ]]; then
   # Long-run checks: valgrind's memcheck and GNU time for peak memory.
   packages+=(valgrind time)
   # The web page: Emscripten builds it; its tests drive Chromium from Node.js
-  # with a package from npm. A Node.js from elsewhere, with its own npm, will do.
-  packages+=(emscripten chromium)
+  # with packages from npm. A Node.js from elsewhere, with its own npm, will do.
+  # rsvg-convert renders the web app's icons from the project's SVG.
+  packages+=(emscripten chromium librsvg2-bin)
   if ! command -v npm >/dev/null; then
     packages+=(nodejs npm)
   fi

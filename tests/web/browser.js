@@ -7,15 +7,23 @@ const os = require('node:os');
 const path = require('node:path');
 const puppeteer = require('puppeteer-core');
 
-async function launchBrowser() {
+// With `screen` ({width, height, deviceScaleFactor}), the browser's window
+// is that size on a screen of that pixel ratio, as a real high-density screen
+// or a zoom gives it, and pages open at the window's size (openPage's
+// viewport null); without, pages emulate the viewport they are opened with.
+async function launchBrowser(screen = null) {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'pastura-chromium-'));
+  const onScreen = screen ? [`--force-device-scale-factor=${screen.deviceScaleFactor}`,
+                             `--window-size=${screen.width},${screen.height}`] : [];
   const browser = await puppeteer.launch({
     executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
     headless: true,
     userDataDir: profile,
+    defaultViewport: screen ? null : undefined,
     args: [
       '--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
       '--disable-background-networking', '--disable-component-update', '--disable-sync',
+      ...onScreen,
     ],
   });
   return {
@@ -27,11 +35,16 @@ async function launchBrowser() {
   };
 }
 
-// Opens `url` in a new tab at the dialog's size and waits for
-// window.pastura.ready; `problems` lists what went wrong on the way.
-async function openPage(browser, url, {waitReady = true} = {}) {
+// Opens `url` in a new tab, by default a desktop window a little larger than
+// the dialog, and waits for window.pastura.ready; `problems` lists what went
+// wrong on the way.
+const kDesktop = {width: 760, height: 520, deviceScaleFactor: 1};
+
+async function openPage(browser, url, {waitReady = true, viewport = kDesktop} = {}) {
   const page = await browser.newPage();
-  await page.setViewport({width: 760, height: 520, deviceScaleFactor: 1});
+  if (viewport) {
+    await page.setViewport(viewport);
+  }
   const problems = [];
   page.on('console', (message) => {
     if (message.type() === 'error') problems.push(`console: ${message.text()}`);
@@ -48,4 +61,4 @@ async function openPage(browser, url, {waitReady = true} = {}) {
   return {page, problems};
 }
 
-module.exports = {launchBrowser, openPage};
+module.exports = {kDesktop, launchBrowser, openPage};

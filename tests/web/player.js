@@ -44,4 +44,18 @@ function picture(script, options = []) {
   }
 }
 
-module.exports = {report, picture};
+// Whether the player takes `value` as its --seed: it runs, or refuses the
+// value with its usage error (exit status 2).
+function takesSeed(value) {
+  try {
+    execFileSync(player(), ['--seed', value, '-e', 'tick'], {stdio: 'ignore'});
+    return true;
+  } catch (error) {
+    if (error.status === 2) {
+      return false;
+    }
+    throw error;
+  }
+}
+
+module.exports = {report, picture, takesSeed};

@@ -12,6 +12,7 @@ const kTypes = {
   '.wasm': 'application/wasm',
   '.svg': 'image/svg+xml',
   '.png': 'image/png',
+  '.webmanifest': 'application/manifest+json',
 };
 
 // Resolves to {url, close()} once listening.

@@ -1,6 +1,6 @@
 // The page's view of the program: the dialog (its commands, show, timers and
-// board), the two dialogs' layouts in pixels, the help text and the spawn
-// generator's default seed. The page's
+// board), the two dialogs' layouts in pixels, the board's size at a display
+// scale, the help text and the spawn generator's default seed. The page's
 // script (site/page.js) builds the dialog from these and calls nothing else.
 
 #include <emscripten/bind.h>
@@ -14,6 +14,7 @@
 #include "app/dialog_units.h"
 #include "app/timers.h"
 #include "pastura_version.h"
+#include "render/device_scale.h"
 #include "sim/random.h"
 #include "ui/common/help_text.h"
 #include "ui/web/web_dialog.h"
@@ -100,6 +101,15 @@ val AboutBox() {
   return out;
 }
 
+// The board's size in device pixels at `scale`, as the dialog draws it.
+val BoardSize(double scale) {
+  const DeviceScale device(scale);
+  val out = val::object();
+  out.set("width", static_cast<double>(device.ToDevice(dialog_units::kClientWidth)));
+  out.set("height", static_cast<double>(device.ToDevice(dialog_units::kClientHeight)));
+  return out;
+}
+
 val Help() {
   val out = val::object();
   out.set("title", Text(kHelpTitle));
@@ -147,6 +157,7 @@ std::int32_t BoardHeight(WebDialog& dialog) {
 EMSCRIPTEN_BINDINGS(pastura) {
   emscripten::function("mainDialog", &MainDialog);
   emscripten::function("aboutBox", &AboutBox);
+  emscripten::function("boardSize", &BoardSize);
   emscripten::function("help", &Help);
   emscripten::constant("defaultSeed", Random::kDefaultSeed);
   emscripten::class_<WebDialog>("Dialog")

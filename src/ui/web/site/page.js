@@ -5,34 +5,45 @@
 // carries them out.
 //
 // window.pastura.ready resolves once the first frame is on the canvas;
-// window.pastura.tick() then runs one step, as a firing of the step timer does.
+// window.pastura.tick() then runs one step, as a firing of the step timer does,
+// and window.pastura.scale() is the display scale the board is drawn at.
 'use strict';
 
 (() => {
   const kMaxSeed = 4294967295;
+  // The smallest button, in CSS pixels, that is easy to hit.
+  const kMinimumTarget = 24;
+  // A bad seed is echoed up to this many characters.
+  const kSeedEcho = 20;
+  const kLoadFailure = 'the program could not be loaded; check the connection and reload the page.';
   // Element ids of the controls the page's users and tests look up.
   const kElementIds = {IDC_ITERATIONS: 'iterations', IDC_REPORT: 'report'};
 
   const board = document.getElementById('board');
   const context = board.getContext('2d');
+  const dialogBox = document.getElementById('dialog');
 
-  // ?seed=N: the spawn generator's start, as the player's --seed.
+  // ?seed=N: the spawn generator's start, read as the player's --seed reads
+  // it: digits only, leading zeros allowed, at most kMaxSeed.
   function seedFromAddress(defaultSeed) {
     const text = new URLSearchParams(location.search).get('seed');
     if (text === null) {
       return defaultSeed;
     }
-    if (!/^[0-9]{1,10}$/.test(text) || Number(text) > kMaxSeed) {
-      throw new Error(`bad seed '${text}': expected a number 0..${kMaxSeed}`);
+    const digits = /^[0-9]+$/.test(text) ? text.replace(/^0+(?=.)/, '') : '';
+    if (digits === '' || digits.length > 10 || Number(digits) > kMaxSeed) {
+      const shown = text.length > kSeedEcho ? `${text.slice(0, kSeedEcho)}…` : text;
+      throw new Error(`bad seed '${shown}': expected a number 0..${kMaxSeed}`);
     }
-    return Number(text);
+    return Number(digits);
   }
 
+  // The dialog's rectangle for an element, as custom properties: the wide
+  // layout places the element by them, the narrow one lets it flow.
   function place(element, rect) {
-    element.style.left = `${rect.left}px`;
-    element.style.top = `${rect.top}px`;
-    element.style.width = `${rect.width}px`;
-    element.style.height = `${rect.height}px`;
+    for (const side of ['left', 'top', 'width', 'height']) {
+      element.style.setProperty(`--${side}`, `${rect[side]}px`);
+    }
   }
 
   // Timers by id. Starting one that runs restarts it; while the page is
@@ -74,27 +85,60 @@
     }
   }
 
-  // The report list: one <li> per line, reused from step to step.
-  function showReport(list, text) {
-    const lines = text === '' ? [] : text.split('\n');
-    while (list.children.length > lines.length) {
-      list.lastElementChild.remove();
+  // The report list: one <li> per line, kept from step to step; a step sets
+  // only the texts that differ from the last step's.
+  class ReportList {
+    constructor(list) {
+      this.list = list;
+      this.lines = [];
     }
-    lines.forEach((line, i) => {
-      const item = list.children[i];
-      if (!item) {
-        const added = document.createElement('li');
-        added.textContent = line;
-        list.append(added);
-      } else if (item.textContent !== line) {
-        item.textContent = line;
+
+    show(text) {
+      const lines = text === '' ? [] : text.split('\n');
+      const items = this.list.children;
+      while (items.length > lines.length) {
+        this.list.lastElementChild.remove();
       }
+      const added = document.createDocumentFragment();
+      lines.forEach((line, i) => {
+        if (i >= items.length) {
+          const item = document.createElement('li');
+          item.textContent = line;
+          added.append(item);
+        } else if (this.lines[i] !== line) {
+          items[i].firstChild.data = line;
+        }
+      });
+      this.list.append(added);
+      this.lines = lines;
+    }
+  }
+
+  // The dialog's buttons as targets anyone can hit: at least kMinimumTarget
+  // pixels high, each one that would then overlap a button above it moved
+  // down below that one. The dialog's shortest buttons are a pixel short,
+  // stacked a few pixels closer than that.
+  function asTargets(controls) {
+    const placed = [];
+    return controls.map((control) => {
+      if (control.kind !== 'button') {
+        return control;
+      }
+      const rect = {...control.rect, height: Math.max(control.rect.height, kMinimumTarget)};
+      for (const above of placed) {
+        const sideBySide =
+            rect.left >= above.left + above.width || above.left >= rect.left + rect.width;
+        if (!sideBySide && rect.top < above.top + above.height && rect.top >= above.top) {
+          rect.top = above.top + above.height;
+        }
+      }
+      placed.push(rect);
+      return {...control, rect};
     });
   }
 
   function buildControls(layout, command) {
-    const dialog = document.getElementById('dialog');
-    for (const control of layout.controls) {
+    for (const control of asTargets(layout.controls)) {
       let element;
       if (control.kind === 'button') {
         element = document.createElement('button');
@@ -116,7 +160,7 @@
         element.id = kElementIds[control.name];
       }
       place(element, control.rect);
-      dialog.append(element);
+      dialogBox.append(element);
     }
   }
 
@@ -145,68 +189,220 @@
     return document.getElementById('help');
   }
 
-  // The context menu of the board and the page: the About entry, its
-  // mnemonic (the letter after '&') underlined.
-  function buildMenu(about, entryText) {
-    const menu = document.getElementById('menu');
-    const entry = document.getElementById('menu-about');
-    const mark = entryText.indexOf('&');
+  // The modal boxes, the About box and the help: one at a time, each centred
+  // over the dialog and kept inside the window.
+  class Boxes {
+    constructor(about, help) {
+      this.about = about;
+      this.help = help;
+      window.addEventListener('resize', () => {
+        const box = this.open();
+        if (box) {
+          this.place(box);
+        }
+      });
+    }
+
+    open() {
+      return [this.about, this.help].find((box) => box.open) ?? null;
+    }
+
+    show(box) {
+      if (this.open()) {
+        return;
+      }
+      box.showModal();
+      this.place(box);
+    }
+
+    place(box) {
+      const over = dialogBox.getBoundingClientRect();
+      const size = box.getBoundingClientRect();
+      // Centred on the dialog along one axis, but not past the window's edges.
+      const centred = (start, room, length, windowLength) =>
+        Math.max(0, Math.min(start + (room - length) / 2, windowLength - length));
+      box.style.left = `${centred(over.left, over.width, size.width, innerWidth)}px`;
+      box.style.top = `${centred(over.top, over.height, size.height, innerHeight)}px`;
+    }
+  }
+
+  // Writes a menu entry's text, its mnemonic (the letter after '&') underlined
+  // and taken as the entry's key.
+  function labelEntry(entry, text) {
+    const mark = text.indexOf('&');
     const mnemonic = document.createElement('u');
-    mnemonic.textContent = entryText[mark + 1];
-    entry.replaceChildren(entryText.slice(0, mark), mnemonic, entryText.slice(mark + 2));
+    mnemonic.textContent = text[mark + 1];
+    entry.firstElementChild.replaceChildren(text.slice(0, mark), mnemonic, text.slice(mark + 2));
+    entry.dataset.key = mnemonic.textContent.toLowerCase();
+  }
+
+  // The context menu of the board and the page: "About Pastura..." and
+  // "Help". It opens inside the window, never over a modal box, and closes
+  // on a choice, Esc, Tab, a click or tap elsewhere, a scroll or a resize.
+  function buildMenu(choices, boxes) {
+    const menu = document.getElementById('menu');
+    const entries = [...menu.querySelectorAll('[role=menuitem]')];
     let returnFocus = null;
     const close = () => {
       if (!menu.hidden) {
         menu.hidden = true;
-        returnFocus?.focus();
+        returnFocus?.focus({preventScroll: true});
       }
     };
-    const chooseAbout = () => {
+    const choose = (entry) => {
       close();
-      about.showModal();
+      choices[entry.id]();
+    };
+    const open = (x, y) => {
+      returnFocus = document.activeElement;
+      menu.hidden = false;
+      const {width, height} = menu.getBoundingClientRect();
+      // Flipped to the other side of the pointer where it would overhang.
+      const flip = (at, length, room) => (at + length <= room ? at : Math.max(0, at - length));
+      menu.style.left = `${flip(x, width, document.documentElement.clientWidth)}px`;
+      menu.style.top = `${flip(y, height, document.documentElement.clientHeight)}px`;
+      entries[0].focus({preventScroll: true});
     };
     document.addEventListener('contextmenu', (event) => {
       event.preventDefault();
-      returnFocus = document.activeElement;
-      menu.style.left = `${event.clientX}px`;
-      menu.style.top = `${event.clientY}px`;
-      menu.hidden = false;
-      entry.focus();
-    });
-    entry.addEventListener('click', chooseAbout);
-    menu.addEventListener('keydown', (event) => {
-      if (event.key === 'Escape') {
-        event.preventDefault();
-        close();
-      } else if (event.key.toLowerCase() === mnemonic.textContent.toLowerCase()) {
-        event.preventDefault();
-        chooseAbout();
+      if (!boxes.open()) {
+        open(event.clientX, event.clientY);
       }
     });
-    entry.addEventListener('blur', () => setTimeout(close, 0));
+    for (const entry of entries) {
+      entry.addEventListener('click', () => choose(entry));
+    }
+    menu.addEventListener('keydown', (event) => {
+      const at = entries.indexOf(document.activeElement);
+      const chosen = entries.find((entry) => entry.dataset.key === event.key.toLowerCase());
+      if (event.key === 'Escape' || event.key === 'Tab') {
+        event.preventDefault();
+        close();
+      } else if (event.key === 'ArrowDown' || event.key === 'ArrowUp') {
+        event.preventDefault();
+        const step = event.key === 'ArrowDown' ? 1 : entries.length - 1;
+        entries[(at + step) % entries.length].focus();
+      } else if (chosen) {
+        event.preventDefault();
+        choose(chosen);
+      }
+    });
+    document.addEventListener('pointerdown', (event) => {
+      if (!menu.contains(event.target)) {
+        close();
+      }
+    }, true);
+    document.addEventListener('scroll', close, true);
+    window.addEventListener('resize', close);
+  }
+
+  // The display scale at which the board's surface is exactly `device`
+  // pixels: `nominal` where it fits, else one inside both edges' rounding,
+  // else the one that fits the width.
+  function fittingScale(program, logical, device, nominal) {
+    const fits = (scale) => {
+      const size = program.boardSize(scale);
+      return size.width === device.width && size.height === device.height;
+    };
+    const low = Math.max((device.width - 0.5) / logical.width,
+                         (device.height - 0.5) / logical.height);
+    const high = Math.min((device.width + 0.5) / logical.width,
+                          (device.height + 0.5) / logical.height);
+    return [nominal, (low + high) / 2].find(fits) ?? device.width / logical.width;
+  }
+
+  // Keeps the canvas one to one with the screen and tells `follow(scale)`
+  // each display scale that takes: a zoom, another screen, a narrower
+  // window. The canvas's layout box (the dialog's client area, or on a
+  // narrow screen the room there is) gives the nominal scale, the device
+  // pixel ratio times the box's share of the client area.
+  //
+  // Where the browser tells the box's size in screen pixels, the board is
+  // drawn at just that many, and the browser lays each canvas pixel on one
+  // screen pixel. Where it does not (an emulated ratio, some browsers), the
+  // board is drawn at the nominal scale, and the canvas is stretched and
+  // moved by under a pixel to the surface's size, starting on a screen pixel.
+  function fitBoard(program, logical, follow) {
+    let box = null;  // the observer's last sizes: {css, device}
+    let shift = {x: 0, y: 0};  // the canvas's move, in CSS pixels
+    const fit = () => {
+      if (!box) {
+        return;
+      }
+      const ratio = window.devicePixelRatio || 1;
+      const {css, device} = box;
+      const nominal = ratio * css.width / logical.width;
+      const near = (pixels, length) => Math.abs(pixels - length * ratio) < 1;
+      if (device && near(device.width, css.width) && near(device.height, css.height)) {
+        board.style.transform = '';
+        follow(fittingScale(program, logical, device, nominal));
+        return;
+      }
+      const size = program.boardSize(nominal);
+      const at = board.getBoundingClientRect();
+      const onPixel = (start) => Math.round(start * ratio) / ratio - start;
+      shift = {x: onPixel(at.left + scrollX - shift.x), y: onPixel(at.top + scrollY - shift.y)};
+      board.style.transform = `translate(${shift.x}px, ${shift.y}px) ` +
+          `scale(${size.width / (css.width * ratio)}, ${size.height / (css.height * ratio)})`;
+      follow(nominal);
+    };
+    const observer = new ResizeObserver(([entry]) => {
+      const css = entry.contentBoxSize[0];
+      const device = entry.devicePixelContentBoxSize?.[0];
+      box = {css: {width: css.inlineSize, height: css.blockSize},
+             device: device && {width: device.inlineSize, height: device.blockSize}};
+      fit();
+    });
+    try {
+      observer.observe(board, {box: 'device-pixel-content-box'});
+    } catch {
+      observer.observe(board);
+    }
+    // A new ratio alone need not resize the box, and a wider window moves
+    // it: browsers tell of both by a resize, of a new ratio also by a change
+    // of the resolution's media query.
+    const watchResolution = () => {
+      const resolution = matchMedia(`(resolution: ${window.devicePixelRatio || 1}dppx)`);
+      resolution.addEventListener('change', () => {
+        fit();
+        watchResolution();
+      }, {once: true});
+    };
+    watchResolution();
+    window.addEventListener('resize', fit);
   }
 
   function showError(message) {
     const error = document.getElementById('error');
     error.textContent = `Pastura: ${message}`;
     error.hidden = false;
-    document.getElementById('dialog').hidden = true;
+    dialogBox.hidden = true;
+  }
+
+  async function loadProgram() {
+    try {
+      return await createPastura();
+    } catch {
+      throw new Error(kLoadFailure);
+    }
   }
 
   async function start() {
-    const program = await createPastura();
+    const program = await loadProgram();
     const seed = seedFromAddress(program.defaultSeed);
     const layout = program.mainDialog();
     document.title = layout.caption;
 
     let dialog = null;
+    let scale = null;
+    buildControls(layout, (id) => dialog.command(id));
     const timers = new Timers((id) => dialog.timer(id));
-    const list = () => document.getElementById('report');
+    const report = new ReportList(document.getElementById('report'));
     const label = () => document.getElementById('iterations');
     const page = {
       startTimer: (id, period) => timers.start(id, period),
       stopTimer: (id) => timers.stop(id),
-      showReport: (text) => showReport(list(), text),
+      showReport: (text) => report.show(text),
       setIterationText: (text) => {
         label().textContent = text;
       },
@@ -223,46 +419,41 @@
                              right - left, bottom - top);
       },
     };
-    dialog = new program.Dialog(page, seed, window.devicePixelRatio || 1);
 
-    buildControls(layout, (id) => dialog.command(id));
     const aboutBox = program.aboutBox();
-    buildMenu(buildAbout(aboutBox), aboutBox.entry);
-    const help = buildHelp(program.help());
+    labelEntry(document.getElementById('menu-about'), aboutBox.entry);
+    const boxes = new Boxes(buildAbout(aboutBox), buildHelp(program.help()));
+    const showHelp = () => boxes.show(boxes.help);
+    buildMenu({'menu-about': () => boxes.show(boxes.about), 'menu-help': showHelp}, boxes);
+    document.getElementById('help-button').addEventListener('click', showHelp);
     document.addEventListener('keydown', (event) => {
       if (event.key === 'F1') {
         event.preventDefault();
-        if (!help.open) {
-          help.showModal();
-        }
+        showHelp();
       }
     });
 
-    // A new device pixel ratio (zoom, another screen) redraws the board at
-    // it. Browsers tell of it by a resize, a change of the resolution's media
-    // query, or both.
-    let ratio = window.devicePixelRatio || 1;
-    const followRatio = () => {
-      const now = window.devicePixelRatio || 1;
-      if (now !== ratio) {
-        ratio = now;
-        dialog.setScale(ratio);
-      }
-    };
-    const watchResolution = () => {
-      matchMedia(`(resolution: ${ratio}dppx)`).addEventListener('change', () => {
-        followRatio();
-        watchResolution();
-      }, {once: true});
-    };
-    watchResolution();
-    window.addEventListener('resize', followRatio);
+    // The first box the canvas is laid out in sets the first scale; each new
+    // one draws the board again at the scale that fits it.
+    await new Promise((resolve) => {
+      fitBoard(program, layout.size, (fitting) => {
+        if (fitting !== scale) {
+          scale = fitting;
+          dialog?.setScale(scale);
+          resolve();
+        }
+      });
+    });
+    dialog = new program.Dialog(page, seed, scale);
 
     dialog.showWholeBoard();
+    document.getElementById('loading').remove();
     performance.mark('pastura-first-frame');
-    document.querySelector('#dialog > button').focus();
+    document.querySelector('#dialog > button').focus({preventScroll: true});
     dialog.shown();
     window.pastura.tick = () => dialog.timer(layout.stepTimer);
+    window.pastura.scale = () => scale;
+    navigator.serviceWorker?.register('service-worker.js').catch(() => {});
   }
 
   window.pastura = {ready: start()};

@@ -1,0 +1,121 @@
+// The site as an installable web app, offline, and the page while its
+// program loads or when it cannot: in headless Chromium.
+'use strict';
+
+const assert = require('node:assert/strict');
+const {describe, test} = require('node:test');
+
+const {decodePng} = require('./png');
+const {kCase, useBrowser, waitForStartupTick} = require('./page_session');
+
+const session = useBrowser();
+
+// Waits until the service worker controls the page.
+async function waitForServiceWorker(page) {
+  await page.waitForFunction(() => navigator.serviceWorker.controller !== null, {timeout: 10000});
+}
+
+describe('installable and offline', () => {
+  test('the manifest names the app and its icons are PNGs of their sizes', kCase, async () => {
+    await session.withPage('', async (page) => {
+      const manifest = await page.evaluate(async () => {
+        const link = document.querySelector('link[rel=manifest]');
+        return (await fetch(link.href)).json();
+      });
+      assert.equal(manifest.name, 'Pastura');
+      assert.equal(manifest.display, 'standalone');
+      const pngs = manifest.icons.filter((icon) => icon.type === 'image/png');
+      assert.deepEqual(pngs.map((icon) => icon.sizes), ['192x192', '512x512']);
+      for (const icon of pngs) {
+        const bytes = await page.evaluate(async (src) => {
+          const response = await fetch(src);
+          return [...new Uint8Array(await response.arrayBuffer())];
+        }, icon.src);
+        const picture = decodePng(Buffer.from(bytes));
+        assert.equal(`${picture.width}x${picture.height}`, icon.sizes);
+      }
+    });
+  });
+
+  test('the browser finds nothing that keeps it from installing the page', kCase, async () => {
+    await session.withPage('', async (page) => {
+      await waitForServiceWorker(page);
+      const cdp = await page.createCDPSession();
+      const {installabilityErrors} = await cdp.send('Page.getInstallabilityErrors');
+      assert.deepEqual(installabilityErrors, []);
+    });
+  });
+
+  test('once loaded, the page starts again with the network off', kCase, async () => {
+    await session.withPage('?seed=7', async (page) => {
+      await waitForServiceWorker(page);
+      await page.setOfflineMode(true);
+      await page.reload();
+      await page.evaluate(() => window.pastura.ready);
+      await waitForStartupTick(page);
+      assert.equal(await page.$eval('#error', (error) => error.hidden), true);
+    });
+  });
+});
+
+describe('loading and failing', () => {
+  // A fresh page, past any service worker, whose pastura.wasm request is
+  // handled by `answer(request)`.
+  async function withModuleRequest(answer, body) {
+    const page = await session.chromium.browser.newPage();
+    try {
+      await page.setBypassServiceWorker(true);
+      await page.setRequestInterception(true);
+      page.on('request', (request) => {
+        if (request.url().endsWith('/pastura.wasm')) {
+          answer(request);
+        } else {
+          request.continue();
+        }
+      });
+      await page.goto(session.server.url);
+      await body(page);
+    } finally {
+      await page.close();
+    }
+  }
+
+  test('"Loading…" shows in the board\'s place until the module is in', kCase, async () => {
+    let release;
+    const held = new Promise((resolve) => {
+      release = resolve;
+    });
+    await withModuleRequest((request) => held.then(() => request.continue()), async (page) => {
+      const loading =
+          await page.$eval('#loading', (note) => note.checkVisibility() && note.textContent);
+      assert.equal(loading, 'Loading…');
+      release();
+      await page.evaluate(() => window.pastura.ready);
+      assert.equal(await page.$('#loading'), null);
+    });
+  });
+
+  test('a module that cannot be fetched gives one plain sentence', kCase, async () => {
+    await withModuleRequest((request) => request.respond({status: 404, body: ''}), async (page) => {
+      await page.evaluate(() => window.pastura.ready.catch(() => {}));
+      const shown = await page.$eval('#error', (error) => error.textContent);
+      assert.equal(shown, 'Pastura: the program could not be loaded; check the connection and ' +
+                          'reload the page.');
+      assert.equal(await page.$eval('#dialog', (dialog) => dialog.hidden), true);
+    });
+  });
+
+  test('without JavaScript the page says it needs it', kCase, async () => {
+    const page = await session.chromium.browser.newPage();
+    try {
+      await page.setJavaScriptEnabled(false);
+      await page.goto(session.server.url);
+      const shown = await page.evaluate(() => [...document.querySelectorAll('p')]
+          .filter((p) => p.checkVisibility()).map((p) => p.textContent));
+      assert.deepEqual(shown, [
+        'Pastura runs in JavaScript: turn it on for this page to see the ecosystem.']);
+    } finally {
+      await page.close();
+    }
+  });
+});
