@@ -67,6 +67,26 @@ TEST(OptionsTest, SeedTakesLeadingZerosAsScriptNumbersDo) {
   EXPECT_EQ(std::get<Options>(Parse({"--seed", "0000000000004294967295"})).seed, 4294967295u);
 }
 
+TEST(OptionsTest, ScaleTakesWholeAndFractionalDecimals) {
+  for (const auto& [text, scale] : {std::pair{"1", 1.0},
+                                    {"4", 4.0},
+                                    {"1.25", 1.25},
+                                    {"2.5", 2.5},
+                                    {"01.50", 1.5},
+                                    {"3.999", 3.999},
+                                    {"4.000", 4.0}}) {
+    EXPECT_EQ(std::get<Options>(Parse({"--scale", text})).scale, scale) << text;
+  }
+}
+
+TEST(OptionsTest, RejectsScalesOutsideOneToFourOrNotPlainDecimals) {
+  for (const char* scale : {"0", "0.99", "4.01", "5", "-1.5", "+1.5", " 1.5", "1.5 ", "1.", ".5",
+                            "1e0", "1.2.3", "1,5", "inf", "nan", "0x2", ""}) {
+    EXPECT_EQ(ErrorOf({"--scale", scale}),
+              "bad scale '" + std::string(scale) + "': expected a decimal number 1..4");
+  }
+}
+
 TEST(OptionsTest, RejectsUnknownOptionsMissingValuesAndSecondScripts) {
   EXPECT_EQ(ErrorOf({"--fast"}), "unknown option '--fast'");
   EXPECT_EQ(ErrorOf({"--frames"}), "option '--frames' needs a folder");

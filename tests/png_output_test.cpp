@@ -53,10 +53,10 @@ void DrawSession(DrawContext& dc) {
   world.SpawnCarnivore(dc);
 }
 
-class PngOutputTest : public ::testing::TestWithParam<int> {};
+class PngOutputTest : public ::testing::TestWithParam<double> {};
 
 TEST_P(PngOutputTest, DecodesToTheSurfacesPixels) {
-  const int scale = GetParam();
+  const double scale = GetParam();
   PngOutput picture(scale);
   picture.Clear();
   DrawSession(picture.Surface());
@@ -79,12 +79,19 @@ TEST_P(PngOutputTest, ClearReturnsEveryPixelToTheBackground) {
   picture.Clear();
   const std::optional<Decoded> image = Decode(*picture.Encode());
   ASSERT_TRUE(image);
-  EXPECT_EQ(image->width, 662 * GetParam());
+  EXPECT_EQ(image->width, RasterSurface(662, 447, GetParam()).Width());
   EXPECT_EQ(image->pixels, std::vector<std::uint32_t>(image->pixels.size(), kSurfaceBackground));
 }
 
 // A frame is written per tick, so even the busiest board must stay a small
 // file: every table full, spread over the whole board.
+TEST(PngOutputScaleTest, AQuarterScaleRoundsTheSizeHalfUp) {
+  const std::optional<Decoded> image = Decode(*PngOutput(1.25).Encode());
+  ASSERT_TRUE(image);
+  EXPECT_EQ(image->width, 828);   // 662 * 1.25 = 827.5
+  EXPECT_EQ(image->height, 559);  // 447 * 1.25 = 558.75
+}
+
 TEST(PngOutputSizeTest, AFullBoardCompressesToAFewKilobytes) {
   CWorld world;
   for (int i = 0; i < kTableCapacity; ++i) {
@@ -100,6 +107,7 @@ TEST(PngOutputSizeTest, AFullBoardCompressesToAFewKilobytes) {
   EXPECT_LT(png->size(), 16u * 1024);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryScale, PngOutputTest, ::testing::Values(1, 2, 3, 4));
+INSTANTIATE_TEST_SUITE_P(EveryScale, PngOutputTest,
+                         ::testing::Values(1.0, 1.1, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0, 4.0));
 
 }  // namespace

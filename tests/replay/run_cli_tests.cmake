@@ -60,7 +60,17 @@ run_replay(NAME seed_moves_the_first_plant ARGS --seed 7 -e "plant state" EXIT 0
 run_replay(NAME seed_out_of_range ARGS --seed 4294967296 -e tick EXIT 2 STDOUT_EMPTY TRUE)
 
 run_replay(NAME scale_zero ARGS --scale 0 -e tick EXIT 2 STDOUT_EMPTY TRUE)
-run_replay(NAME scale_fraction ARGS --scale 1.5 -e tick EXIT 2 STDOUT_EMPTY TRUE)
+run_replay(NAME scale_with_a_sign ARGS --scale +1.5 -e tick EXIT 2 STDOUT_EMPTY TRUE
+  STDERR "pastura-replay: bad scale '+1.5': expected a decimal number 1..4\nusage: pastura-replay [--draw] [--png FILE] [--frames DIR [--overwrite]] [--scale S] [--counts FILE] [--seed N] [-e SCRIPT | SCRIPTFILE | -]\n")
+run_replay(NAME scale_with_an_exponent ARGS --scale 1e0 -e tick EXIT 2 STDOUT_EMPTY TRUE)
+run_replay(NAME scale_above_four ARGS --scale 4.5 -e tick EXIT 2 STDOUT_EMPTY TRUE)
+file(REMOVE ${WORK}/quarter.png)
+run_replay(NAME scale_fraction ARGS --scale 1.25 --png ${WORK}/quarter.png -e tick EXIT 0)
+file(READ ${WORK}/quarter.png header LIMIT 24 HEX)
+# The IHDR's width and height: 828 x 559, 662 and 447 at 1.25 rounded half up.
+if(NOT header MATCHES "0000033c0000022f$")
+  message(SEND_ERROR "scale_fraction: header ${header}, expected an 828 x 559 picture")
+endif()
 run_replay(NAME scale_missing ARGS --png ${WORK}/s.png --scale EXIT 2 STDOUT_EMPTY TRUE)
 
 run_replay(NAME frames_folder_under_a_file ARGS --frames ${DATA}/first-tick.txt/frames -e tick

@@ -1,5 +1,7 @@
 #include "replay/options.h"
 
+#include <algorithm>
+#include <charconv>
 #include <limits>
 
 #include "pastura_version.h"
@@ -25,7 +27,8 @@ constexpr std::string_view kHelp =
     "                 DIR/frame-000002.png, ... (DIR is created if need be)\n"
     "  --overwrite    let --frames replace the frames a former run left in DIR\n"
     "  --scale S      draw the pictures at S device pixels per board pixel, as on a\n"
-    "                 high-density screen (1..4; default 1)\n"
+    "                 high-density screen (1..4, fractions such as 1.25 too;\n"
+    "                 default 1)\n"
     "  --counts FILE  write the live plants, herbivores and carnivores after every\n"
     "                 tick to FILE as CSV; '-' writes them to standard output in\n"
     "                 place of the report blocks (not with --draw or 'state')\n"
@@ -46,8 +49,8 @@ constexpr std::string_view kCountsBesideShapes =
     "'--counts -' cannot go with --draw or 'state': the CSV would be mixed with other lines";
 
 // The display scales the pictures are drawn at.
-constexpr std::int64_t kMinScale = 1;
-constexpr std::int64_t kMaxScale = 4;
+constexpr double kMinScale = 1;
+constexpr double kMaxScale = 4;
 
 std::optional<std::uint32_t> ParseSeed(std::string_view text) {
   const auto parsed = ParseDecimal(text, 0, std::numeric_limits<std::uint32_t>::max());
@@ -55,6 +58,27 @@ std::optional<std::uint32_t> ParseSeed(std::string_view text) {
     return static_cast<std::uint32_t>(*value);
   }
   return std::nullopt;
+}
+
+// A scale is written as a plain decimal: digits, then optionally a point and
+// more digits ("2", "1.25", "01.5"); no sign, spaces or exponent.
+std::optional<double> ParseScale(std::string_view text) {
+  const std::size_t point = text.find('.');
+  const auto isDigits = [](std::string_view part) {
+    return !part.empty() && std::ranges::all_of(part, [](char c) { return c >= '0' && c <= '9'; });
+  };
+  if (!isDigits(text.substr(0, point)) ||
+      (point != std::string_view::npos && !isDigits(text.substr(point + 1)))) {
+    return std::nullopt;
+  }
+  double scale = 0;
+  const auto [end, fault] =
+      std::from_chars(text.data(), text.data() + text.size(), scale, std::chars_format::fixed);
+  if (fault != std::errc() || end != text.data() + text.size() || scale < kMinScale ||
+      scale > kMaxScale) {
+    return std::nullopt;
+  }
+  return scale;
 }
 
 class ArgumentParser {
@@ -148,12 +172,11 @@ class ArgumentParser {
     if (auto error = TakeValue("--scale", "a number", text)) {
       return error;
     }
-    const auto parsed = ParseDecimal(*text, kMinScale, kMaxScale);
-    const auto* scale = std::get_if<std::int64_t>(&parsed);
+    const std::optional<double> scale = ParseScale(*text);
     if (!scale) {
-      return UsageError{"bad scale '" + *text + "': expected a number 1..4"};
+      return UsageError{"bad scale '" + *text + "': expected a decimal number 1..4"};
     }
-    options_.scale = static_cast<int>(*scale);
+    options_.scale = *scale;
     return std::nullopt;
   }
 

@@ -15,7 +15,7 @@ struct Options {
   bool draw = false;                          // print every shape as it is drawn
   bool overwrite = false;                     // --frames may replace older frames
   std::uint32_t seed = Random::kDefaultSeed;  // the spawn generator's starting state
-  int scale = 1;                              // device pixels per board pixel in pictures
+  double scale = 1;                           // device pixels per board pixel in pictures
   std::optional<std::string> pngFile;         // the picture after the script
   std::optional<std::string> framesDir;       // the picture after every tick
   std::optional<std::string> countsFile;      // population counts per tick; "-" for stdout

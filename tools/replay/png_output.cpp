@@ -6,7 +6,7 @@
 #include "app/dialog_units.h"
 #include "replay/png_encoder.h"
 
-PngOutput::PngOutput(int scale)
+PngOutput::PngOutput(double scale)
     : surface_(dialog_units::kClientWidth, dialog_units::kClientHeight, scale) {}
 
 std::optional<std::string> PngOutput::Encode() {

@@ -12,7 +12,7 @@
 
 class PngOutput {
  public:
-  explicit PngOutput(int scale);
+  explicit PngOutput(double scale);
 
   DrawContext& Surface() { return surface_; }
   // Returns the whole picture to its background, as the window does before
