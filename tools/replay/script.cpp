@@ -1,9 +1,12 @@
 #include "replay/script.h"
 
+#include <algorithm>
+#include <charconv>
 #include <limits>
 #include <optional>
 
-#include "replay/decimal.h"
+#include "replay/kinds.h"
+#include "replay/quote.h"
 
 namespace {
 
@@ -81,27 +84,8 @@ class Tokenizer {
   std::int64_t line_ = 1;
 };
 
-// A token as it may appear inside a one-line message: control and non-ASCII
-// bytes escaped, long tokens shortened.
 std::string Quote(std::string_view token) {
-  constexpr std::size_t kMaxShown = 40;
-  constexpr char kHex[] = "0123456789abcdef";
-  std::string quoted = "'";
-  for (std::size_t i = 0; i < token.size() && i < kMaxShown; ++i) {
-    const auto byte = static_cast<unsigned char>(token[i]);
-    if (byte < 0x20 || byte >= 0x7F || byte == '\\' || byte == '\'') {
-      quoted += "\\x";
-      quoted += kHex[byte >> 4];
-      quoted += kHex[byte & 0xF];
-    } else {
-      quoted += static_cast<char>(byte);
-    }
-  }
-  if (token.size() > kMaxShown) {
-    quoted += "...";
-  }
-  quoted += "'";
-  return quoted;
+  return Quoted(token, kShownTokenBytes);
 }
 
 bool LooksNumeric(std::string_view text) {
@@ -118,15 +102,20 @@ constexpr Range kInt32Range{std::numeric_limits<std::int32_t>::min(),
 constexpr Range kTickRange{1, kMaxTicksPerCommand};
 
 std::variant<std::int32_t, std::string> ParseNumber(std::string_view text, Range range) {
-  const auto parsed = ParseDecimal(text, range.low, range.high);
-  if (const auto* fault = std::get_if<DecimalFault>(&parsed)) {
-    if (*fault == DecimalFault::kMalformed) {
+  const auto parsed = ParseInteger(text, range.low, range.high);
+  if (const auto* fault = std::get_if<NumberFault>(&parsed)) {
+    if (*fault == NumberFault::kMalformed) {
       return "malformed number " + Quote(text) + ": expected a decimal integer";
     }
     return "number " + Quote(text) + " out of range " + std::to_string(range.low) + ".." +
            std::to_string(range.high);
   }
   return static_cast<std::int32_t>(std::get<std::int64_t>(parsed));
+}
+
+const ReplayKind* KindNamed(std::string_view name) {
+  const auto kind = std::ranges::find(kReplayKinds, name, &ReplayKind::name);
+  return kind == kReplayKinds.end() ? nullptr : &*kind;
 }
 
 class Parser {
@@ -145,14 +134,8 @@ class Parser {
  private:
   bool ParseCommand(const Token& token) {
     const std::string_view word = token.text;
-    if (word == "plant") {
-      return Add(Command{CommandKind::kSpawnPlant});
-    }
-    if (word == "herbivore") {
-      return Add(Command{CommandKind::kSpawnHerbivore});
-    }
-    if (word == "carnivore") {
-      return Add(Command{CommandKind::kSpawnCarnivore});
+    if (const ReplayKind* kind = KindNamed(word)) {
+      return Add(Command{kind->spawn});
     }
     if (word == "paint") {
       return Add(Command{CommandKind::kPaint});
@@ -189,26 +172,17 @@ class Parser {
     if (!kind) {
       return Fail(place.line, "missing kind after 'place': expected plant, herbivore or carnivore");
     }
-    Command command;
-    if (kind->text == "plant") {
-      command.kind = CommandKind::kPlacePlant;
-    } else if (kind->text == "herbivore") {
-      command.kind = CommandKind::kPlaceHerbivore;
-    } else if (kind->text == "carnivore") {
-      command.kind = CommandKind::kPlaceCarnivore;
-    } else {
+    const ReplayKind* placed = KindNamed(kind->text);
+    if (placed == nullptr) {
       return Fail(kind->line, "unknown kind " + Quote(kind->text) +
                                   " after 'place': expected plant, herbivore or carnivore");
     }
+    Command command{placed->place};
     const std::string what = "'place " + std::string(kind->text) + "'";
-    if (!ReadArgument(*kind, what, "X", command.x) || !ReadArgument(*kind, what, "Y", command.y)) {
-      return false;
-    }
-    if (command.kind != CommandKind::kPlacePlant &&
-        !ReadArgument(*kind, what, "H", command.heading)) {
-      return false;
-    }
-    return Add(command);
+    // An animal is placed with its heading too.
+    return ReadArgument(*kind, what, "X", command.x) && ReadArgument(*kind, what, "Y", command.y) &&
+           (placed->animals == nullptr || ReadArgument(*kind, what, "H", command.heading)) &&
+           Add(command);
   }
 
   bool ReadArgument(const Token& after, const std::string& what, const char* name,
@@ -248,4 +222,18 @@ class Parser {
 
 std::variant<Script, ScriptError> ParseScript(std::string_view text) {
   return Parser(text).Parse();
+}
+
+std::variant<std::int64_t, NumberFault> ParseInteger(std::string_view text, std::int64_t low,
+                                                     std::int64_t high) {
+  std::int64_t value = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, fault] = std::from_chars(text.data(), end, value);
+  if (stop != end || fault == std::errc::invalid_argument) {
+    return NumberFault::kMalformed;
+  }
+  if (fault == std::errc::result_out_of_range || value < low || value > high) {
+    return NumberFault::kOutOfRange;
+  }
+  return value;
 }

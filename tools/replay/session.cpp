@@ -1,29 +1,19 @@
 #include "replay/session.h"
 
+#include <algorithm>
+
+#include "replay/kinds.h"
 #include "sim/colour_scale.h"
 
 Session::Session(CWorld& world, Schedule& schedule, DrawContext& dc, Output& out)
     : world_(world), schedule_(schedule), dc_(dc), out_(out), dialog_(world, schedule, *this) {}
 
 bool Session::Run(const Script& script) {
-  bool completed = true;
-  for (const Command& command : script) {
-    if (!Execute(command) || !MayContinue()) {
-      completed = false;
-      break;
-    }
-  }
+  const bool completed = std::all_of(script.begin(), script.end(), [this](const Command& command) {
+    return Execute(command) && !out_.failure();
+  });
   out_.Flush();
   return completed;
-}
-
-bool Session::MayContinue() const {
-  for (const TickListener* listener : listeners_) {
-    if (!listener->MayContinue()) {
-      return false;
-    }
-  }
-  return true;
 }
 
 bool Session::Execute(const Command& command) {
@@ -79,12 +69,7 @@ bool Session::RunTick() {
     out_ << report_ << "iterations " << iterationText_;
     out_.EndLine();
   }
-  for (TickListener* listener : listeners_) {
-    if (!listener->AfterTick(ticksRun_, world_)) {
-      return false;
-    }
-  }
-  return true;
+  return !afterTick_ || afterTick_(ticksRun_);
 }
 
 void Session::EraseBoard() {
@@ -107,16 +92,22 @@ void Session::SetIterationText(std::string_view text) {
 
 namespace {
 
-void PrintColour(Output& out, std::string_view kind, const KindColour& colour) {
-  const PenColour bytes = colour_scale::ToPenColour(colour);
-  out << ' ' << kind << ' ' << std::int32_t{bytes.red} << ' ' << std::int32_t{bytes.green} << ' '
-      << std::int32_t{bytes.blue};
+void PrintPlants(Output& out, const ReplayKind& kind, const CWorld& world) {
+  for (std::int32_t i = 0; i < world.*kind.count; ++i) {
+    const Plant& plant = world.plants[i];
+    out << kind.name << ' ' << i << " id " << plant.id << " at " << plant.x << ' ' << plant.y
+        << " growth " << plant.growth;
+    out.EndLine();
+  }
 }
 
-void PrintAnimal(Output& out, std::string_view kind, std::int32_t index, const Animal& animal) {
-  out << kind << ' ' << index << " id " << animal.id << " at " << animal.x << ' ' << animal.y
-      << " heading " << animal.heading << " energy " << animal.energy;
-  out.EndLine();
+void PrintAnimals(Output& out, const ReplayKind& kind, const CWorld& world) {
+  for (std::int32_t i = 0; i < world.*kind.count; ++i) {
+    const Animal& animal = (world.*kind.animals->table)[i];
+    out << kind.name << ' ' << i << " id " << animal.id << " at " << animal.x << ' ' << animal.y
+        << " heading " << animal.heading << " energy " << animal.energy;
+    out.EndLine();
+  }
 }
 
 }  // namespace
@@ -124,24 +115,17 @@ void PrintAnimal(Output& out, std::string_view kind, std::int32_t index, const A
 void Session::PrintState() {
   out_ << "state";
   out_.EndLine();
-  for (std::int32_t i = 0; i < world_.plantCount; ++i) {
-    const Plant& plant = world_.plants[i];
-    out_ << "plant " << i << " id " << plant.id << " at " << plant.x << ' ' << plant.y << " growth "
-         << plant.growth;
-    out_.EndLine();
-  }
-  for (std::int32_t i = 0; i < world_.herbivoreCount; ++i) {
-    PrintAnimal(out_, "herbivore", i, world_.herbivores[i]);
-  }
-  for (std::int32_t i = 0; i < world_.carnivoreCount; ++i) {
-    PrintAnimal(out_, "carnivore", i, world_.carnivores[i]);
+  for (const ReplayKind& kind : kReplayKinds) {
+    kind.animals != nullptr ? PrintAnimals(out_, kind, world_) : PrintPlants(out_, kind, world_);
   }
   out_ << "schedule legLength " << schedule_.legLength << " legStep " << schedule_.legStep
        << " iterationCount " << world_.iterationCount;
   out_.EndLine();
   out_ << "colours";
-  PrintColour(out_, "plant", world_.plantColour);
-  PrintColour(out_, "herbivore", world_.herbivoreColour);
-  PrintColour(out_, "carnivore", world_.carnivoreColour);
+  for (const ReplayKind& kind : kReplayKinds) {
+    const PenColour bytes = colour_scale::ToPenColour(world_.*kind.colour);
+    out_ << ' ' << kind.name << ' ' << std::int32_t{bytes.red} << ' ' << std::int32_t{bytes.green}
+         << ' ' << std::int32_t{bytes.blue};
+  }
   out_.EndLine();
 }
