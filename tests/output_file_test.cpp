@@ -51,7 +51,8 @@ class OutputFileTest : public ::testing::Test {
   }
 
   // Writes a whole file as a run does; on failure gives the reason.
-  static std::optional<std::string> WriteWholeFile(const std::string& path, std::string_view bytes) {
+  static std::optional<std::string> WriteWholeFile(const std::string& path,
+                                                   std::string_view bytes) {
     auto created = OutputFile::Create(path);
     if (auto* reason = std::get_if<std::string>(&created)) {
       return *reason;
