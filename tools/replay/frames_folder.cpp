@@ -1,13 +1,14 @@
 #include "replay/frames_folder.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
 #include <filesystem>
-#include <random>
 #include <system_error>
 
 #include "replay/file_system.h"
+#include "replay/output_file.h"
 #include "replay/quote.h"
 
 namespace fs = std::filesystem;
@@ -18,20 +19,10 @@ namespace {
 // a signal handler, for RemoveFrames.
 char* FormatFrameName(char* out, std::int64_t tick) {
   char digits[20];
-  int count = 0;
-  for (; count < 6 || tick != 0; tick /= 10) {
-    digits[count++] = static_cast<char>('0' + tick % 10);
-  }
-  for (const char c : std::string_view("frame-")) {
-    *out++ = c;
-  }
-  while (count > 0) {
-    *out++ = digits[--count];
-  }
-  for (const char c : std::string_view(".png")) {
-    *out++ = c;
-  }
-  return out;
+  char* end = std::to_chars(digits, digits + sizeof digits, tick).ptr;
+  out = std::copy_n("frame-", 6, out);
+  out = std::fill_n(out, std::max<std::ptrdiff_t>(0, 6 - (end - digits)), '0');
+  return std::copy_n(".png", 4, std::copy(digits, end, out));
 }
 
 // The staging folder and the frames in it, which are numbered from 1 with
@@ -50,10 +41,6 @@ bool RemoveFrames(const char* folder) {
     }
   }
   return RemoveEntry(folder);
-}
-
-bool IsFrameName(const std::string& name) {
-  return name.starts_with("frame-") && name.ends_with(".png");
 }
 
 }  // namespace
@@ -83,7 +70,8 @@ std::variant<std::unique_ptr<FramesFolder>, std::string> FramesFolder::Open(
   }
   for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
        entry.increment(error)) {
-    if (IsFrameName(entry->path().filename().string())) {
+    const std::string name = entry->path().filename().string();
+    if (name.starts_with("frame-") && name.ends_with(".png")) {
       frames->oldFrames_.push_back(entry->path().string());
     }
   }
@@ -97,20 +85,13 @@ std::variant<std::unique_ptr<FramesFolder>, std::string> FramesFolder::Open(
   if (auto reason = ReplacingRefused(folder)) {
     return cannotWrite + *reason;
   }
-  std::mt19937 draw(std::random_device{}());
-  for (int attempt = 0; attempt < 100 && !frames->staging_; ++attempt) {
-    char name[32];
-    std::snprintf(name, sizeof name, "/.frames.tmp-%08x", static_cast<unsigned>(draw()));
-    frames->staging_.emplace(folder + name, RemoveFrames);
-    if (!fs::create_directory(frames->staging_->path(), error)) {
-      frames->staging_.reset();  // whatever stands there is not ours
-      if (error) {
-        return cannotWrite + error.message();
-      }
-    }
-  }
-  if (!frames->staging_) {
-    return cannotWrite + std::make_error_code(std::errc::file_exists).message();
+  const auto makeFolder = [](const std::string& path) {
+    std::error_code made;
+    return fs::create_directory(path, made) ? 0 : made ? made.value() : EEXIST;
+  };
+  if (auto reason =
+          MakeTemporary(fs::path(folder) / "frames", RemoveFrames, makeFolder, frames->staging_)) {
+    return cannotWrite + *reason;
   }
   return frames;
 }
@@ -130,15 +111,13 @@ FramesFolder::~FramesFolder() {
 std::optional<std::string> FramesFolder::Write(std::int64_t tick, std::string_view png) {
   const std::string path = staging_->path() + "/" + FrameName(tick);
   std::FILE* file = std::fopen(path.c_str(), "wb");
-  bool written = file != nullptr && std::fwrite(png.data(), 1, png.size(), file) == png.size() &&
-                 std::fflush(file) == 0;
-  int reason = errno;
-  if (file != nullptr && std::fclose(file) != 0 && written) {
-    written = false;
-    reason = errno;
-  }
-  if (!written) {
-    return "cannot write " + Quoted(folder_ + "/" + FrameName(tick)) + ": " + std::strerror(reason);
+  const bool written = file != nullptr &&
+                       std::fwrite(png.data(), 1, png.size(), file) == png.size() &&
+                       std::fflush(file) == 0;
+  const int reason = errno;
+  if ((file != nullptr && std::fclose(file) != 0) || !written) {
+    return "cannot write " + Quoted(folder_ + "/" + FrameName(tick)) + ": " +
+           std::strerror(written ? errno : reason);
   }
   written_ = tick;
   return std::nullopt;

@@ -21,12 +21,13 @@ constexpr std::size_t kSuffixBytes = std::string_view(".tmp-01234567").size();
 // A name beside `target` that no other run picks: hidden, so that it never
 // matches frame-*.png or the like, random, so that two runs never meet, and
 // no longer than the longest name, so that every valid name has one.
-fs::path TemporaryNameFor(const fs::path& target, std::mt19937& draw) {
+std::string TemporaryNameFor(const fs::path& target, std::mt19937& draw) {
   char suffix[kSuffixBytes + 1];
   std::snprintf(suffix, sizeof suffix, ".tmp-%08x", static_cast<unsigned>(draw()));
   const std::string name = target.filename().string();
-  return fs::path(target).replace_filename("." + name.substr(0, kMaxNameBytes - kSuffixBytes - 1) +
-                                           suffix);
+  return fs::path(target)
+      .replace_filename("." + name.substr(0, kMaxNameBytes - kSuffixBytes - 1) + suffix)
+      .string();
 }
 
 }  // namespace
@@ -57,21 +58,13 @@ std::variant<std::unique_ptr<OutputFile>, std::string> OutputFile::Create(const 
       return *reason;
     }
   }
-  std::mt19937 draw(std::random_device{}());
   std::unique_ptr<OutputFile> file(new OutputFile(nullptr, target.string()));
-  for (int attempt = 0; attempt < 100 && file->stream_ == nullptr; ++attempt) {
-    file->temporary_.emplace(TemporaryNameFor(target, draw).string(), RemoveEntry);
-    file->stream_ = CreateExclusive(file->temporary_->path());
-    if (file->stream_ == nullptr) {
-      const int reason = errno;
-      file->temporary_.reset();  // whatever stands there is not ours
-      if (reason != EEXIST) {
-        return std::string(std::strerror(reason));
-      }
-    }
-  }
-  if (file->stream_ == nullptr) {
-    return std::make_error_code(std::errc::file_exists).message();
+  const auto create = [&file](const std::string& temporary) {
+    file->stream_ = CreateExclusive(temporary);
+    return file->stream_ != nullptr ? 0 : errno;
+  };
+  if (auto reason = MakeTemporary(target, RemoveEntry, create, file->temporary_)) {
+    return *reason;
   }
   if (fs::is_regular_file(status)) {
     fs::permissions(file->temporary_->path(), status.permissions(), error);
@@ -119,4 +112,22 @@ std::optional<std::string> OutputFile::Publish() {
   }
   temporary_.reset();
   return std::nullopt;
+}
+
+std::optional<std::string> MakeTemporary(const fs::path& target, Temporary::Remover remove,
+                                         const std::function<int(const std::string&)>& make,
+                                         std::optional<Temporary>& made) {
+  std::mt19937 draw(std::random_device{}());
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    made.emplace(TemporaryNameFor(target, draw), remove);
+    const int reason = make(made->path());
+    if (reason == 0) {
+      return std::nullopt;
+    }
+    made.reset();  // whatever stands there is not ours
+    if (reason != EEXIST) {
+      return std::strerror(reason);
+    }
+  }
+  return std::make_error_code(std::errc::file_exists).message();
 }

@@ -7,6 +7,8 @@
 #pragma once
 
 #include <cstdio>
+#include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -41,3 +43,12 @@ class OutputFile {
   std::string target_;
   std::optional<Temporary> temporary_;  // none when written in place
 };
+
+// Makes a new file or folder beside `target` under a hidden, random name no
+// longer than the longest file name (".NAME.tmp-01234567"), held as `made`
+// from before it exists. `make` gives 0, or the errno it failed with. On
+// failure gives the reason.
+std::optional<std::string> MakeTemporary(const std::filesystem::path& target,
+                                         Temporary::Remover remove,
+                                         const std::function<int(const std::string&)>& make,
+                                         std::optional<Temporary>& made);

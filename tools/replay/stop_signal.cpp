@@ -1,7 +1,9 @@
 #include "replay/stop_signal.h"
 
+#include <algorithm>
 #include <array>
 #include <atomic>
+#include <charconv>
 #include <new>
 
 namespace {
@@ -17,21 +19,10 @@ std::atomic<bool> held{false};
 
 // "stopped by signal N; no partial file was kept", built without the heap.
 std::string_view StopMessage(int signal) {
-  static char line[80] = "pastura-replay: stopped by signal ";
-  constexpr std::string_view kHead = "pastura-replay: stopped by signal ";
-  constexpr std::string_view kTail = "; no partial file was kept\n";
-  char* at = line + kHead.size();
-  char digits[12];
-  int count = 0;
-  for (unsigned value = static_cast<unsigned>(signal); count == 0 || value != 0; value /= 10) {
-    digits[count++] = static_cast<char>('0' + value % 10);
-  }
-  while (count > 0) {
-    *at++ = digits[--count];
-  }
-  for (const char c : kTail) {
-    *at++ = c;
-  }
+  static char line[96];
+  char* at = std::ranges::copy(std::string_view("pastura-replay: stopped by signal "), line).out;
+  at = std::to_chars(at, at + 12, signal).ptr;
+  at = std::ranges::copy(std::string_view("; no partial file was kept\n"), at).out;
   return {line, static_cast<std::size_t>(at - line)};
 }
 
