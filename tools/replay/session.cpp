@@ -17,22 +17,18 @@ bool Session::Run(const Script& script) {
 }
 
 bool Session::Execute(const Command& command) {
+  // The buttons.
+  for (const auto& [kind, press] : {std::pair{CommandKind::kSpawnPlant, &DialogController::OnPlant},
+                                    {CommandKind::kSpawnHerbivore, &DialogController::OnHerbivore},
+                                    {CommandKind::kSpawnCarnivore, &DialogController::OnCarnivore},
+                                    {CommandKind::kPaint, &DialogController::OnPaintGrid},
+                                    {CommandKind::kRedraw, &DialogController::OnRedraw}}) {
+    if (command.kind == kind) {
+      (dialog_.*press)();
+      return true;
+    }
+  }
   switch (command.kind) {
-    case CommandKind::kSpawnPlant:
-      dialog_.OnPlant();
-      break;
-    case CommandKind::kSpawnHerbivore:
-      dialog_.OnHerbivore();
-      break;
-    case CommandKind::kSpawnCarnivore:
-      dialog_.OnCarnivore();
-      break;
-    case CommandKind::kPaint:
-      dialog_.OnPaintGrid();
-      break;
-    case CommandKind::kRedraw:
-      dialog_.OnRedraw();
-      break;
     case CommandKind::kTick:
       for (std::int32_t i = 0; i < command.ticks; ++i) {
         if (!RunTick()) {
@@ -49,9 +45,8 @@ bool Session::Execute(const Command& command) {
     case CommandKind::kPlaceCarnivore:
       world_.PlaceCarnivore(dc_, command.x, command.y, command.heading, kCarnivoreKind);
       break;
-    case CommandKind::kState:
+    default:  // `state`; the buttons were pressed above
       PrintState();
-      break;
   }
   return true;
 }
