@@ -31,26 +31,24 @@ Outputs::Outputs(const Options& options, const PlayerStreams& streams)
 }
 
 std::optional<std::string> Outputs::Open() {
+  std::optional<std::string> failure;
   if (options_.pngFile) {
-    if (auto failure =
-            Take(OutputFile::Create(*options_.pngFile), pngFile_, CannotWrite(*options_.pngFile))) {
-      return failure;
-    }
+    failure = Take(OutputFile::Create(*options_.pngFile), pngFile_, CannotWrite(*options_.pngFile));
   }
-  if (options_.countsFile == "-") {
-    counts_ = &text_;
-  } else if (options_.countsFile) {
-    if (auto failure = Take(OutputFile::Create(*options_.countsFile), countsFile_,
-                            CannotWrite(*options_.countsFile))) {
-      return failure;
-    }
+  if (!failure && options_.countsFile && *options_.countsFile != "-") {
+    failure = Take(OutputFile::Create(*options_.countsFile), countsFile_,
+                   CannotWrite(*options_.countsFile));
+  }
+  if (!failure && options_.framesDir) {
+    failure = Take(FramesFolder::Open(*options_.framesDir, options_.overwrite), frames_, "");
+  }
+  if (failure) {
+    return failure;
+  }
+  if (countsFile_) {
     counts_ = &countsStream_.emplace(countsFile_->Stream());
-  }
-  if (options_.framesDir) {
-    if (auto failure =
-            Take(FramesFolder::Open(*options_.framesDir, options_.overwrite), frames_, "")) {
-      return failure;
-    }
+  } else if (options_.countsFile) {
+    counts_ = &text_;
   }
   if (options_.pngFile || options_.framesDir) {
     picture_ = std::make_unique<PngOutput>(options_.scale);
