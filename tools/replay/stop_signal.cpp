@@ -50,9 +50,12 @@ std::string_view StopRun(int signal) {
   if (held) {
     return {};
   }
-  for (auto slot = slots.rbegin(); slot != slots.rend(); ++slot) {
-    if (const char* path = slot->path.load()) {
-      slot->remove.load()(path);
+  // Twice, so that a folder emptied of a later temporary goes too.
+  for (int pass = 0; pass < 2; ++pass) {
+    for (Slot& slot : slots) {
+      if (const char* path = slot.path.load()) {
+        slot.remove.load()(path);
+      }
     }
   }
   return StopMessage(signal);

@@ -30,6 +30,6 @@ class Temporary {
   int slot_;
 };
 
-// For the handlers: removes the temporaries, newest first, and gives the
-// line to print; nothing while the signals are held.
+// For the handlers: removes the temporaries and gives the line to print;
+// nothing while the signals are held.
 std::string_view StopRun(int signal);
