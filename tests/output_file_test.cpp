@@ -4,7 +4,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
+#include <string_view>
 
 #include "replay/output.h"
 
@@ -48,6 +50,21 @@ class OutputFileTest : public ::testing::Test {
     return std::move(std::get<std::unique_ptr<OutputFile>>(created));
   }
 
+  // Writes a whole file as a run does; on failure gives the reason.
+  static std::optional<std::string> WriteWholeFile(const std::string& path,
+                                                   std::string_view bytes) {
+    auto created = OutputFile::Create(path);
+    if (auto* reason = std::get_if<std::string>(&created)) {
+      return *reason;
+    }
+    OutputFile& file = *std::get<std::unique_ptr<OutputFile>>(created);
+    auto reason = file.Write(bytes);
+    if (!reason) {
+      reason = file.Finish();
+    }
+    return reason ? reason : file.Publish();
+  }
+
   fs::path folder;
 };
 
@@ -58,7 +75,9 @@ TEST_F(OutputFileTest, TheOldFileStaysUntilTheNewOneIsCommitted) {
   EXPECT_FALSE(file->Write("new"));
   EXPECT_EQ(Contents(Path("counts.csv")), "old");
   EXPECT_EQ(EntryCount(), 2u);
-  EXPECT_FALSE(file->Commit());
+  EXPECT_FALSE(file->Finish());
+  EXPECT_EQ(Contents(Path("counts.csv")), "old");
+  EXPECT_FALSE(file->Publish());
   EXPECT_EQ(Contents(Path("counts.csv")), "new");
   EXPECT_EQ(EntryCount(), 1u);
 }
@@ -98,6 +117,26 @@ TEST_F(OutputFileTest, ADeviceIsWrittenInPlace) {
   EXPECT_FALSE(WriteWholeFile("/dev/null", "anything"));
   EXPECT_TRUE(fs::is_character_file("/dev/null"));
   EXPECT_EQ(WriteWholeFile("/dev/full", std::string(1 << 16, 'x')), "No space left on device");
+}
+
+TEST_F(OutputFileTest, AReplacedFileKeepsItsPermissionBits) {
+  Put("private.csv", "old");
+  fs::permissions(folder / "private.csv", fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_FALSE(WriteWholeFile(Path("private.csv"), "new"));
+  EXPECT_EQ(Contents(Path("private.csv")), "new");
+  EXPECT_EQ(fs::status(folder / "private.csv").permissions(),
+            fs::perms::owner_read | fs::perms::owner_write);
+}
+
+TEST_F(OutputFileTest, TheLongestValidNameHasATemporaryNameToo) {
+  const std::string longest(255, 'n');
+  EXPECT_FALSE(WriteWholeFile(Path(longest.c_str()), "new"));
+  EXPECT_EQ(Contents(Path(longest.c_str())), "new");
+  EXPECT_EQ(EntryCount(), 1u);
+  // Two files whose names differ only at their end still get their own.
+  auto first = Created(Path((longest.substr(1) + "a").c_str()));
+  auto second = Created(Path((longest.substr(1) + "b").c_str()));
+  EXPECT_TRUE(first && second);
 }
 
 TEST(OutputTest, KeepsTheFirstFailedWriteAndWritesNothingAfterIt) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "render/null_draw_context.h"
 #include "replay/output.h"
 #include "replay/script.h"
@@ -56,28 +58,25 @@ TEST_F(SessionTest, DrawPrintsShapesAsTheyAreDrawnBeforeTheReport) {
             std::string::npos);
 }
 
-namespace {
-
-// Lets the session go on for a given number of commands.
-class CommandBudget : public TickListener {
- public:
-  explicit CommandBudget(int commands) : left_(commands) {}
-  bool AfterTick(std::int64_t, const CWorld&) override { return true; }
-  bool MayContinue() const override { return --left_ > 0; }
-
- private:
-  mutable int left_;
-};
-
-}  // namespace
-
-TEST_F(SessionTest, AListenerThatSaysStopEndsTheRunAfterTheCurrentCommand) {
-  auto script = ParseScript("plant plant state tick");
+TEST_F(SessionTest, ACallbackThatSaysStopEndsTheRunAfterThatTick) {
+  auto script = ParseScript("plant tick 5 state");
   Output out;
   Session session(world, schedule, nothing, out);
-  CommandBudget budget(2);
-  session.AddListener(budget);
+  std::vector<std::int64_t> ticks;
+  session.AfterEveryTick([&](std::int64_t tick) {
+    ticks.push_back(tick);
+    return tick < 2;
+  });
   EXPECT_FALSE(session.Run(std::get<Script>(script)));
-  EXPECT_EQ(world.plantCount, 2);
-  EXPECT_EQ(out.text(), "");
+  EXPECT_EQ(ticks, (std::vector<std::int64_t>{1, 2}));
+  EXPECT_EQ(out.text().find("state"), std::string::npos);
+}
+
+TEST_F(SessionTest, AFailedWriteEndsTheRunAfterTheCurrentCommand) {
+  Output out(stdout);
+  out.MarkClosed();  // fails at the first piece passed on, some 64 KiB in
+  Session session(world, schedule, nothing, out);
+  EXPECT_FALSE(session.Run(std::get<Script>(ParseScript("tick 2000 plant"))));
+  EXPECT_TRUE(out.failure());
+  EXPECT_EQ(world.plantCount, 0);
 }

@@ -133,7 +133,8 @@ std::vector<std::string> Arguments(std::string_view line) {
   while (at < line.size()) {
     const std::size_t end = std::min(line.find(' ', at), line.size());
     if (end > at) {
-      std::string word(line.substr(at, end - at));
+      // The player sees each word only up to a NUL byte, as a C string.
+      std::string word = std::string(line.substr(at, end - at)).c_str();
       const std::string& before = words.back();
       const bool isValue = before == "--seed" || before == "--scale" || before == "-e";
       const bool isPath = TakesPath(before) ? word != "-" : !isValue && !word.starts_with('-');

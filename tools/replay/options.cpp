@@ -5,7 +5,8 @@
 #include <limits>
 
 #include "pastura_version.h"
-#include "replay/decimal.h"
+#include "replay/quote.h"
+#include "replay/script.h"
 
 namespace {
 
@@ -52,147 +53,119 @@ constexpr std::string_view kCountsBesideShapes =
 constexpr double kMinScale = 1;
 constexpr double kMaxScale = 4;
 
-std::optional<std::uint32_t> ParseSeed(std::string_view text) {
-  const auto parsed = ParseDecimal(text, 0, std::numeric_limits<std::uint32_t>::max());
-  if (const auto* value = std::get_if<std::int64_t>(&parsed)) {
-    return static_cast<std::uint32_t>(*value);
+using Error = std::optional<std::string>;
+
+Error SetSeed(Options& options, std::string_view text) {
+  const auto parsed = ParseInteger(text, 0, std::numeric_limits<std::uint32_t>::max());
+  if (const auto* seed = std::get_if<std::int64_t>(&parsed)) {
+    options.seed = static_cast<std::uint32_t>(*seed);
+    return std::nullopt;
   }
-  return std::nullopt;
+  return "bad seed " + Quoted(text) + ": expected a number 0..4294967295";
 }
 
 // A scale is written as a plain decimal: digits, then optionally a point and
 // more digits ("2", "1.25", "01.5"); no sign, spaces or exponent.
-std::optional<double> ParseScale(std::string_view text) {
+Error SetScale(Options& options, std::string_view text) {
   const std::size_t point = text.find('.');
   const auto isDigits = [](std::string_view part) {
     return !part.empty() && std::ranges::all_of(part, [](char c) { return c >= '0' && c <= '9'; });
   };
-  if (!isDigits(text.substr(0, point)) ||
-      (point != std::string_view::npos && !isDigits(text.substr(point + 1)))) {
-    return std::nullopt;
-  }
   double scale = 0;
-  const auto [end, fault] =
-      std::from_chars(text.data(), text.data() + text.size(), scale, std::chars_format::fixed);
-  if (fault != std::errc() || end != text.data() + text.size() || scale < kMinScale ||
-      scale > kMaxScale) {
+  if (isDigits(text.substr(0, point)) &&
+      (point == std::string_view::npos || isDigits(text.substr(point + 1))) &&
+      std::from_chars(text.data(), text.data() + text.size(), scale, std::chars_format::fixed).ec ==
+          std::errc() &&
+      scale >= kMinScale && scale <= kMaxScale) {
+    options.scale = scale;
     return std::nullopt;
   }
-  return scale;
+  return "bad scale " + Quoted(text) + ": expected a decimal number 1..4";
 }
 
-class ArgumentParser {
- public:
-  explicit ArgumentParser(std::span<char* const> arguments) : arguments_(arguments) {}
+bool HasScript(const Options& options) {
+  return options.scriptText || options.scriptFile;
+}
 
-  std::variant<Options, UsageError, InfoRequest> Parse() {
-    for (next_ = 1; next_ < arguments_.size(); ++next_) {
-      const std::string_view arg = arguments_[next_];
-      if (arg == "--help") {
-        return InfoRequest::kHelp;
-      }
-      if (arg == "--version") {
-        return InfoRequest::kVersion;
-      }
-      if (auto error = ParseOne(arg)) {
-        return *error;
-      }
-    }
-    if (options_.draw && options_.countsFile == "-") {
-      return UsageError{std::string(kCountsBesideShapes)};
-    }
-    return options_;
+Error SetScript(std::optional<std::string>& slot, const Options& options, std::string_view value) {
+  if (HasScript(options)) {
+    return "more than one script given";
   }
+  slot = std::string(value);
+  return std::nullopt;
+}
 
- private:
-  std::optional<UsageError> ParseOne(std::string_view arg) {
-    if (arg == "--draw") {
-      options_.draw = true;
-      return std::nullopt;
-    }
-    if (arg == "--overwrite") {
-      options_.overwrite = true;
-      return std::nullopt;
-    }
-    if (arg == "--png") {
-      return TakeValue(arg, "a file", options_.pngFile);
-    }
-    if (arg == "--frames") {
-      return TakeValue(arg, "a folder", options_.framesDir);
-    }
-    if (arg == "--counts") {
-      return TakeValue(arg, "a file", options_.countsFile);
-    }
-    if (arg == "--seed") {
-      return TakeSeed();
-    }
-    if (arg == "--scale") {
-      return TakeScale();
-    }
-    if (arg == "-e") {
-      if (HasScript()) {
-        return UsageError{"more than one script given"};
-      }
-      return TakeValue(arg, "a script", options_.scriptText);
-    }
-    if (arg.size() > 1 && arg[0] == '-') {
-      return UsageError{"unknown option '" + std::string(arg) + "'"};
-    }
-    if (HasScript()) {
-      return UsageError{"more than one script given"};
-    }
-    options_.scriptFile = std::string(arg);
-    return std::nullopt;
-  }
+Error SetScriptText(Options& options, std::string_view text) {
+  return SetScript(options.scriptText, options, text);
+}
 
-  std::optional<UsageError> TakeValue(std::string_view option, std::string_view what,
-                                      std::optional<std::string>& slot) {
-    if (next_ + 1 == arguments_.size()) {
-      return UsageError{"option '" + std::string(option) + "' needs " + std::string(what)};
-    }
-    slot = arguments_[++next_];
-    return std::nullopt;
-  }
-
-  std::optional<UsageError> TakeSeed() {
-    std::optional<std::string> text;
-    if (auto error = TakeValue("--seed", "a number", text)) {
-      return error;
-    }
-    const std::optional<std::uint32_t> seed = ParseSeed(*text);
-    if (!seed) {
-      return UsageError{"bad seed '" + *text + "': expected a number 0..4294967295"};
-    }
-    options_.seed = *seed;
-    return std::nullopt;
-  }
-
-  std::optional<UsageError> TakeScale() {
-    std::optional<std::string> text;
-    if (auto error = TakeValue("--scale", "a number", text)) {
-      return error;
-    }
-    const std::optional<double> scale = ParseScale(*text);
-    if (!scale) {
-      return UsageError{"bad scale '" + *text + "': expected a decimal number 1..4"};
-    }
-    options_.scale = *scale;
-    return std::nullopt;
-  }
-
-  bool HasScript() const { return options_.scriptText || options_.scriptFile; }
-
-  std::span<char* const> arguments_;
-  std::size_t next_ = 1;
-  Options options_;
+struct Rule {
+  std::string_view name;
+  std::string_view needs;                               // its value; empty for a flag
+  bool Options::*flag = nullptr;                        // the flag it sets
+  std::optional<std::string> Options::*path = nullptr;  // the path it takes
+  Error (*take)(Options&, std::string_view) = nullptr;  // any other value
 };
+
+constexpr Rule kRules[] = {
+    {"--draw", "", &Options::draw},
+    {"--overwrite", "", &Options::overwrite},
+    {"--png", "a file", nullptr, &Options::pngFile},
+    {"--frames", "a folder", nullptr, &Options::framesDir},
+    {"--counts", "a file", nullptr, &Options::countsFile},
+    {"--seed", "a number", nullptr, nullptr, SetSeed},
+    {"--scale", "a number", nullptr, nullptr, SetScale},
+    {"-e", "a script", nullptr, nullptr, SetScriptText},
+};
+
+Error Apply(const Rule& rule, Options& options, std::string_view value) {
+  if (rule.flag != nullptr) {
+    options.*rule.flag = true;
+    return std::nullopt;
+  }
+  if (rule.path == nullptr) {
+    return rule.take(options, value);
+  }
+  if (value.empty()) {
+    return "option " + Quoted(rule.name) + " needs " + std::string(rule.needs) +
+           ", not an empty name";
+  }
+  options.*rule.path = std::string(value);
+  return std::nullopt;
+}
 
 }  // namespace
 
 std::variant<Options, UsageError, InfoRequest> ParseArguments(std::span<char* const> arguments) {
-  return ArgumentParser(arguments).Parse();
+  Options options;
+  for (std::size_t next = 1; next < arguments.size(); ++next) {
+    const std::string_view arg = arguments[next];
+    if (arg == "--help" || arg == "--version") {
+      return arg == "--help" ? InfoRequest::kHelp : InfoRequest::kVersion;
+    }
+    const Rule* rule = std::ranges::find(kRules, arg, &Rule::name);
+    Error error;
+    if (rule != std::end(kRules)) {
+      const bool needsValue = !rule->needs.empty();
+      if (needsValue && next + 1 == arguments.size()) {
+        return UsageError{"option " + Quoted(arg) + " needs " + std::string(rule->needs)};
+      }
+      error = Apply(*rule, options, needsValue ? arguments[++next] : "");
+    } else if (arg.size() > 1 && arg[0] == '-') {
+      error = "unknown option " + Quoted(arg);
+    } else {
+      error = arg.empty() ? "the script needs a file, not an empty name"
+                          : SetScript(options.scriptFile, options, arg);
+    }
+    if (error) {
+      return UsageError{*error};
+    }
+  }
+  if (options.draw && options.countsFile == "-") {
+    return UsageError{std::string(kCountsBesideShapes)};
+  }
+  return options;
 }
-
 std::string_view UsageLine() {
   return kUsage;
 }

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <charconv>
+#include <concepts>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -25,20 +26,12 @@ class Output {
     buffer_ += text;
     return *this;
   }
-
-  Output& operator<<(char c) {
-    buffer_ += c;
-    return *this;
-  }
-
-  Output& operator<<(std::int64_t value) {
+  Output& operator<<(char c) { return *this << std::string_view(&c, 1); }
+  Output& operator<<(std::integral auto value) {
     char digits[24];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    buffer_.append(digits, end);
-    return *this;
+    return *this << std::string_view(digits,
+                                     std::to_chars(digits, digits + sizeof digits, value).ptr);
   }
-
-  Output& operator<<(std::int32_t value) { return *this << std::int64_t{value}; }
 
   // Ends a line, and passes the text on once enough has gathered.
   void EndLine() {

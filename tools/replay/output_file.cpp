@@ -7,24 +7,27 @@
 #include <system_error>
 #include <utility>
 
-#include "replay/exclusive_file.h"
+#include "replay/file_system.h"
+#include "replay/path_identity.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string Reason(std::errc code) {
-  return std::make_error_code(code).message();
-}
+// The longest file name the usual file systems take.
+constexpr std::size_t kMaxNameBytes = 255;
+constexpr std::size_t kSuffixBytes = std::string_view(".tmp-01234567").size();
 
 // A name beside `target` that no other run picks: hidden, so that it never
-// matches frame-*.png or the like, and random, so that two runs never meet.
+// matches frame-*.png or the like, random, so that two runs never meet, and
+// no longer than the longest name, so that every valid name has one.
 std::string TemporaryNameFor(const fs::path& target, std::mt19937& draw) {
-  char suffix[16];
+  char suffix[kSuffixBytes + 1];
   std::snprintf(suffix, sizeof suffix, ".tmp-%08x", static_cast<unsigned>(draw()));
-  fs::path name = target;
-  name.replace_filename("." + target.filename().string() + suffix);
-  return name.string();
+  const std::string name = target.filename().string();
+  return fs::path(target)
+      .replace_filename("." + name.substr(0, kMaxNameBytes - kSuffixBytes - 1) + suffix)
+      .string();
 }
 
 }  // namespace
@@ -34,50 +37,50 @@ std::variant<std::unique_ptr<OutputFile>, std::string> OutputFile::Create(const 
   fs::path target = path;
   const fs::file_status status = fs::status(target, error);
   if (fs::is_directory(status)) {
-    return Reason(std::errc::is_a_directory);
+    return std::make_error_code(std::errc::is_a_directory).message();
   }
   if (fs::exists(status) && !fs::is_regular_file(status)) {
     std::FILE* stream = std::fopen(path.c_str(), "wb");
     if (stream == nullptr) {
       return std::string(std::strerror(errno));
     }
-    return std::unique_ptr<OutputFile>(new OutputFile(stream, "", path));
+    return std::unique_ptr<OutputFile>(new OutputFile(stream, path));
   }
   if (fs::is_regular_file(status)) {
     // Through a link the file it names is replaced, as a plain write would.
-    const fs::path resolved = fs::canonical(target, error);
-    if (!error) {
-      target = resolved;
+    target = fs::canonical(target, error);
+    if (error) {
+      return error.message();
     }
   }
-  std::mt19937 draw(std::random_device{}());
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    const std::string temporary = TemporaryNameFor(target, draw);
-    if (std::FILE* stream = CreateExclusive(temporary)) {
-      return std::unique_ptr<OutputFile>(new OutputFile(stream, temporary, target.string()));
-    }
-    if (errno != EEXIST) {
-      return std::string(std::strerror(errno));
+  for (const fs::path& refusing : {target, FolderOf(target)}) {
+    if (auto reason = ReplacingRefused(refusing.string())) {
+      return *reason;
     }
   }
-  return Reason(std::errc::file_exists);
+  std::unique_ptr<OutputFile> file(new OutputFile(nullptr, target.string()));
+  const auto create = [&file](const std::string& temporary) {
+    file->stream_ = CreateExclusive(temporary);
+    return file->stream_ != nullptr ? 0 : errno;
+  };
+  if (auto reason = MakeTemporary(target, RemoveEntry, create, file->temporary_)) {
+    return *reason;
+  }
+  if (fs::is_regular_file(status)) {
+    fs::permissions(file->temporary_->path(), status.permissions(), error);
+    if (error) {
+      return error.message();
+    }
+  }
+  return file;
 }
-
-OutputFile::OutputFile(std::FILE* stream, std::string temporary, std::string target)
-    : stream_(stream), temporary_(std::move(temporary)), target_(std::move(target)) {}
 
 OutputFile::~OutputFile() {
-  Discard();
-}
-
-void OutputFile::Discard() {
   if (stream_ != nullptr) {
     std::fclose(stream_);
-    stream_ = nullptr;
   }
-  if (!temporary_.empty()) {
-    std::remove(temporary_.c_str());
-    temporary_.clear();
+  if (temporary_) {
+    RemoveEntry(temporary_->path().c_str());
   }
 }
 
@@ -88,36 +91,43 @@ std::optional<std::string> OutputFile::Write(std::string_view bytes) {
   return std::nullopt;
 }
 
-std::optional<std::string> OutputFile::Commit() {
+std::optional<std::string> OutputFile::Finish() {
   std::FILE* stream = std::exchange(stream_, nullptr);
   const bool flushed = std::fflush(stream) == 0 && std::ferror(stream) == 0;
   const int flushError = errno;
   if (std::fclose(stream) != 0 || !flushed) {
-    const std::string reason = std::strerror(flushed ? errno : flushError);
-    Discard();
-    return reason;
+    return std::strerror(flushed ? errno : flushError);
   }
-  if (temporary_.empty()) {
-    return std::nullopt;
-  }
-  std::error_code error;
-  fs::rename(temporary_, target_, error);
-  if (error) {
-    Discard();
-    return error.message();
-  }
-  temporary_.clear();
   return std::nullopt;
 }
 
-std::optional<std::string> WriteWholeFile(const std::string& path, std::string_view bytes) {
-  auto created = OutputFile::Create(path);
-  if (auto* reason = std::get_if<std::string>(&created)) {
-    return *reason;
+std::optional<std::string> OutputFile::Publish() {
+  if (!temporary_) {
+    return std::nullopt;
   }
-  OutputFile& file = *std::get<std::unique_ptr<OutputFile>>(created);
-  if (auto reason = file.Write(bytes)) {
-    return reason;
+  std::error_code error;
+  fs::rename(temporary_->path(), target_, error);
+  if (error) {
+    return error.message();
   }
-  return file.Commit();
+  temporary_.reset();
+  return std::nullopt;
+}
+
+std::optional<std::string> MakeTemporary(const fs::path& target, Temporary::Remover remove,
+                                         const std::function<int(const std::string&)>& make,
+                                         std::optional<Temporary>& made) {
+  std::mt19937 draw(std::random_device{}());
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    made.emplace(TemporaryNameFor(target, draw), remove);
+    const int reason = make(made->path());
+    if (reason == 0) {
+      return std::nullopt;
+    }
+    made.reset();  // whatever stands there is not ours
+    if (reason != EEXIST) {
+      return std::strerror(reason);
+    }
+  }
+  return std::make_error_code(std::errc::file_exists).message();
 }

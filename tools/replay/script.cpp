@@ -1,133 +1,69 @@
 #include "replay/script.h"
 
+#include <algorithm>
+#include <charconv>
 #include <limits>
 #include <optional>
+#include <utility>
 
-#include "replay/decimal.h"
+#include "replay/kinds.h"
+#include "replay/quote.h"
 
 namespace {
+
+// Editors on Windows may begin a UTF-8 file with a byte-order mark.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+// White space, and the start of a comment to the end of the line.
+constexpr std::string_view kEndsToken = "# \t\n\r\v\f";
 
 struct Token {
   std::string_view text;
   std::int64_t line = 0;
 };
 
-bool IsSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
-
-// Editors on Windows may begin a UTF-8 file with a byte-order mark.
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
+// The script's tokens one by one, with the line each is on. A line ends at
+// '\n', at "\r\n" (counted at its '\n') and at a lone '\r'.
 class Tokenizer {
  public:
-  explicit Tokenizer(std::string_view text) : text_(text) {
-    if (text_.starts_with(kByteOrderMark)) {
-      pos_ = kByteOrderMark.size();
-    }
-  }
+  explicit Tokenizer(std::string_view text)
+      : text_(text.starts_with(kByteOrderMark) ? text.substr(kByteOrderMark.size()) : text) {}
 
   std::optional<Token> Next() {
-    SkipSpaceAndComments();
-    if (pos_ == text_.size()) {
+    while (at_ < text_.size() && kEndsToken.find(text_[at_]) != kEndsToken.npos) {
+      if (text_[at_] == '#') {
+        at_ = std::min(text_.find_first_of("\n\r", at_), text_.size());
+        continue;
+      }
+      line_ += text_[at_] == '\n' || (text_[at_] == '\r' && text_.substr(at_ + 1, 1) != "\n");
+      ++at_;
+    }
+    if (at_ == text_.size()) {
       return std::nullopt;
     }
-    const std::size_t start = pos_;
-    while (pos_ < text_.size() && !IsSpace(text_[pos_]) && text_[pos_] != '#') {
-      ++pos_;
-    }
-    return Token{text_.substr(start, pos_ - start), line_};
+    const std::size_t start =
+        std::exchange(at_, std::min(text_.find_first_of(kEndsToken, at_), text_.size()));
+    return Token{text_.substr(start, at_ - start), line_};
   }
 
-  // The next token without consuming it.
-  std::optional<Token> Peek() {
-    const std::size_t pos = pos_;
-    const std::int64_t line = line_;
-    std::optional<Token> token = Next();
-    pos_ = pos;
-    line_ = line;
-    return token;
-  }
-
-  std::int64_t line() const { return line_; }
+  std::optional<Token> Peek() const { return Tokenizer(*this).Next(); }
 
  private:
-  void SkipSpaceAndComments() {
-    while (pos_ < text_.size()) {
-      const char c = text_[pos_];
-      if (c == '#') {
-        while (pos_ < text_.size() && text_[pos_] != '\n' && text_[pos_] != '\r') {
-          ++pos_;
-        }
-      } else if (IsSpace(c)) {
-        if (EndsLine(pos_)) {
-          ++line_;
-        }
-        ++pos_;
-      } else {
-        return;
-      }
-    }
-  }
-
-  // A line ends at '\n', at "\r\n" (counted at its '\n') and at a lone '\r'.
-  bool EndsLine(std::size_t at) const {
-    return text_[at] == '\n' ||
-           (text_[at] == '\r' && (at + 1 == text_.size() || text_[at + 1] != '\n'));
-  }
-
   std::string_view text_;
-  std::size_t pos_ = 0;
+  std::size_t at_ = 0;
   std::int64_t line_ = 1;
 };
 
-// A token as it may appear inside a one-line message: control and non-ASCII
-// bytes escaped, long tokens shortened.
 std::string Quote(std::string_view token) {
-  constexpr std::size_t kMaxShown = 40;
-  constexpr char kHex[] = "0123456789abcdef";
-  std::string quoted = "'";
-  for (std::size_t i = 0; i < token.size() && i < kMaxShown; ++i) {
-    const auto byte = static_cast<unsigned char>(token[i]);
-    if (byte < 0x20 || byte >= 0x7F || byte == '\\' || byte == '\'') {
-      quoted += "\\x";
-      quoted += kHex[byte >> 4];
-      quoted += kHex[byte & 0xF];
-    } else {
-      quoted += static_cast<char>(byte);
-    }
-  }
-  if (token.size() > kMaxShown) {
-    quoted += "...";
-  }
-  quoted += "'";
-  return quoted;
+  return Quoted(token, kShownTokenBytes);
 }
 
-bool LooksNumeric(std::string_view text) {
-  return !text.empty() && (text[0] == '-' || text[0] == '+' || (text[0] >= '0' && text[0] <= '9'));
+const ReplayKind* KindNamed(std::string_view name) {
+  const auto kind = std::ranges::find(kReplayKinds, name, &ReplayKind::name);
+  return kind == kReplayKinds.end() ? nullptr : &*kind;
 }
 
-struct Range {
-  std::int64_t low;
-  std::int64_t high;
-};
-
-constexpr Range kInt32Range{std::numeric_limits<std::int32_t>::min(),
-                            std::numeric_limits<std::int32_t>::max()};
-constexpr Range kTickRange{1, kMaxTicksPerCommand};
-
-std::variant<std::int32_t, std::string> ParseNumber(std::string_view text, Range range) {
-  const auto parsed = ParseDecimal(text, range.low, range.high);
-  if (const auto* fault = std::get_if<DecimalFault>(&parsed)) {
-    if (*fault == DecimalFault::kMalformed) {
-      return "malformed number " + Quote(text) + ": expected a decimal integer";
-    }
-    return "number " + Quote(text) + " out of range " + std::to_string(range.low) + ".." +
-           std::to_string(range.high);
-  }
-  return static_cast<std::int32_t>(std::get<std::int64_t>(parsed));
-}
+constexpr std::int64_t kInt32Low = std::numeric_limits<std::int32_t>::min();
+constexpr std::int64_t kInt32High = std::numeric_limits<std::int32_t>::max();
 
 class Parser {
  public:
@@ -145,26 +81,23 @@ class Parser {
  private:
   bool ParseCommand(const Token& token) {
     const std::string_view word = token.text;
-    if (word == "plant") {
-      return Add(Command{CommandKind::kSpawnPlant});
+    if (const ReplayKind* kind = KindNamed(word)) {
+      return Add(Command{kind->spawn});
     }
-    if (word == "herbivore") {
-      return Add(Command{CommandKind::kSpawnHerbivore});
-    }
-    if (word == "carnivore") {
-      return Add(Command{CommandKind::kSpawnCarnivore});
-    }
-    if (word == "paint") {
-      return Add(Command{CommandKind::kPaint});
-    }
-    if (word == "redraw") {
-      return Add(Command{CommandKind::kRedraw});
-    }
-    if (word == "state") {
-      return Add(Command{CommandKind::kState});
+    for (const auto& [name, kind] : {std::pair{"paint", CommandKind::kPaint},
+                                     {"redraw", CommandKind::kRedraw},
+                                     {"state", CommandKind::kState}}) {
+      if (word == name) {
+        return Add(Command{kind});
+      }
     }
     if (word == "tick") {
-      return ParseTick();
+      // A count follows when the next token looks like a number at all.
+      Command command{CommandKind::kTick};
+      const std::optional<Token> next = tokens_.Peek();
+      const bool counted = next && next->text.find_first_of("+-0123456789") == 0;
+      return (!counted || ReadNumber(*tokens_.Next(), 1, kMaxTicksPerCommand, command.ticks)) &&
+             Add(command);
     }
     if (word == "place") {
       return ParsePlace(token);
@@ -172,43 +105,21 @@ class Parser {
     return Fail(token.line, "unknown command " + Quote(word));
   }
 
-  bool ParseTick() {
-    Command command{CommandKind::kTick};
-    const std::optional<Token> next = tokens_.Peek();
-    if (next && LooksNumeric(next->text)) {
-      tokens_.Next();
-      if (!ReadNumber(*next, kTickRange, command.ticks)) {
-        return false;
-      }
-    }
-    return Add(command);
-  }
-
   bool ParsePlace(const Token& place) {
     const std::optional<Token> kind = tokens_.Next();
-    if (!kind) {
-      return Fail(place.line, "missing kind after 'place': expected plant, herbivore or carnivore");
+    const ReplayKind* placed = kind ? KindNamed(kind->text) : nullptr;
+    if (placed == nullptr) {
+      return Fail(kind ? kind->line : place.line,
+                  (kind ? "unknown kind " + Quote(kind->text) + " after 'place'"
+                        : std::string("missing kind after 'place'")) +
+                      ": expected plant, herbivore or carnivore");
     }
-    Command command;
-    if (kind->text == "plant") {
-      command.kind = CommandKind::kPlacePlant;
-    } else if (kind->text == "herbivore") {
-      command.kind = CommandKind::kPlaceHerbivore;
-    } else if (kind->text == "carnivore") {
-      command.kind = CommandKind::kPlaceCarnivore;
-    } else {
-      return Fail(kind->line, "unknown kind " + Quote(kind->text) +
-                                  " after 'place': expected plant, herbivore or carnivore");
-    }
+    Command command{placed->place};
     const std::string what = "'place " + std::string(kind->text) + "'";
-    if (!ReadArgument(*kind, what, "X", command.x) || !ReadArgument(*kind, what, "Y", command.y)) {
-      return false;
-    }
-    if (command.kind != CommandKind::kPlacePlant &&
-        !ReadArgument(*kind, what, "H", command.heading)) {
-      return false;
-    }
-    return Add(command);
+    // An animal is placed with its heading too.
+    return ReadArgument(*kind, what, "X", command.x) && ReadArgument(*kind, what, "Y", command.y) &&
+           (placed->animals == nullptr || ReadArgument(*kind, what, "H", command.heading)) &&
+           Add(command);
   }
 
   bool ReadArgument(const Token& after, const std::string& what, const char* name,
@@ -217,15 +128,19 @@ class Parser {
     if (!token) {
       return Fail(after.line, "missing " + std::string(name) + " for " + what);
     }
-    return ReadNumber(*token, kInt32Range, value);
+    return ReadNumber(*token, kInt32Low, kInt32High, value);
   }
 
-  bool ReadNumber(const Token& token, Range range, std::int32_t& value) {
-    auto parsed = ParseNumber(token.text, range);
-    if (auto* message = std::get_if<std::string>(&parsed)) {
-      return Fail(token.line, std::move(*message));
+  bool ReadNumber(const Token& token, std::int64_t low, std::int64_t high, std::int32_t& value) {
+    const auto parsed = ParseInteger(token.text, low, high);
+    if (const auto* fault = std::get_if<NumberFault>(&parsed)) {
+      return Fail(token.line,
+                  *fault == NumberFault::kMalformed
+                      ? "malformed number " + Quote(token.text) + ": expected a decimal integer"
+                      : "number " + Quote(token.text) + " out of range " + std::to_string(low) +
+                            ".." + std::to_string(high));
     }
-    value = std::get<std::int32_t>(parsed);
+    value = static_cast<std::int32_t>(std::get<std::int64_t>(parsed));
     return true;
   }
 
@@ -248,4 +163,18 @@ class Parser {
 
 std::variant<Script, ScriptError> ParseScript(std::string_view text) {
   return Parser(text).Parse();
+}
+
+std::variant<std::int64_t, NumberFault> ParseInteger(std::string_view text, std::int64_t low,
+                                                     std::int64_t high) {
+  std::int64_t value = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, fault] = std::from_chars(text.data(), end, value);
+  if (stop != end || fault == std::errc::invalid_argument) {
+    return NumberFault::kMalformed;
+  }
+  if (fault == std::errc::result_out_of_range || value < low || value > high) {
+    return NumberFault::kOutOfRange;
+  }
+  return value;
 }

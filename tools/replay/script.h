@@ -40,3 +40,11 @@ using Script = std::vector<Command>;
 inline constexpr std::int32_t kMaxTicksPerCommand = 1'000'000'000;
 
 std::variant<Script, ScriptError> ParseScript(std::string_view text);
+
+enum class NumberFault { kMalformed, kOutOfRange };
+
+// A decimal integer as the player reads it, in scripts and on its command
+// line alike: an optional '-', then digits, leading zeros welcome; no '+', no
+// spaces.
+std::variant<std::int64_t, NumberFault> ParseInteger(std::string_view text, std::int64_t low,
+                                                     std::int64_t high);

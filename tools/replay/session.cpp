@@ -1,48 +1,34 @@
 #include "replay/session.h"
 
+#include <algorithm>
+
+#include "replay/kinds.h"
 #include "sim/colour_scale.h"
 
 Session::Session(CWorld& world, Schedule& schedule, DrawContext& dc, Output& out)
     : world_(world), schedule_(schedule), dc_(dc), out_(out), dialog_(world, schedule, *this) {}
 
 bool Session::Run(const Script& script) {
-  bool completed = true;
-  for (const Command& command : script) {
-    if (!Execute(command) || !MayContinue()) {
-      completed = false;
-      break;
-    }
-  }
+  const bool completed = std::all_of(script.begin(), script.end(), [this](const Command& command) {
+    return Execute(command) && !out_.failure();
+  });
   out_.Flush();
   return completed;
 }
 
-bool Session::MayContinue() const {
-  for (const TickListener* listener : listeners_) {
-    if (!listener->MayContinue()) {
-      return false;
+bool Session::Execute(const Command& command) {
+  // The buttons.
+  for (const auto& [kind, press] : {std::pair{CommandKind::kSpawnPlant, &DialogController::OnPlant},
+                                    {CommandKind::kSpawnHerbivore, &DialogController::OnHerbivore},
+                                    {CommandKind::kSpawnCarnivore, &DialogController::OnCarnivore},
+                                    {CommandKind::kPaint, &DialogController::OnPaintGrid},
+                                    {CommandKind::kRedraw, &DialogController::OnRedraw}}) {
+    if (command.kind == kind) {
+      (dialog_.*press)();
+      return true;
     }
   }
-  return true;
-}
-
-bool Session::Execute(const Command& command) {
   switch (command.kind) {
-    case CommandKind::kSpawnPlant:
-      dialog_.OnPlant();
-      break;
-    case CommandKind::kSpawnHerbivore:
-      dialog_.OnHerbivore();
-      break;
-    case CommandKind::kSpawnCarnivore:
-      dialog_.OnCarnivore();
-      break;
-    case CommandKind::kPaint:
-      dialog_.OnPaintGrid();
-      break;
-    case CommandKind::kRedraw:
-      dialog_.OnRedraw();
-      break;
     case CommandKind::kTick:
       for (std::int32_t i = 0; i < command.ticks; ++i) {
         if (!RunTick()) {
@@ -59,9 +45,8 @@ bool Session::Execute(const Command& command) {
     case CommandKind::kPlaceCarnivore:
       world_.PlaceCarnivore(dc_, command.x, command.y, command.heading, kCarnivoreKind);
       break;
-    case CommandKind::kState:
+    default:  // `state`; the buttons were pressed above
       PrintState();
-      break;
   }
   return true;
 }
@@ -79,12 +64,7 @@ bool Session::RunTick() {
     out_ << report_ << "iterations " << iterationText_;
     out_.EndLine();
   }
-  for (TickListener* listener : listeners_) {
-    if (!listener->AfterTick(ticksRun_, world_)) {
-      return false;
-    }
-  }
-  return true;
+  return !afterTick_ || afterTick_(ticksRun_);
 }
 
 void Session::EraseBoard() {
@@ -107,16 +87,22 @@ void Session::SetIterationText(std::string_view text) {
 
 namespace {
 
-void PrintColour(Output& out, std::string_view kind, const KindColour& colour) {
-  const PenColour bytes = colour_scale::ToPenColour(colour);
-  out << ' ' << kind << ' ' << std::int32_t{bytes.red} << ' ' << std::int32_t{bytes.green} << ' '
-      << std::int32_t{bytes.blue};
+void PrintPlants(Output& out, const ReplayKind& kind, const CWorld& world) {
+  for (std::int32_t i = 0; i < world.*kind.count; ++i) {
+    const Plant& plant = world.plants[i];
+    out << kind.name << ' ' << i << " id " << plant.id << " at " << plant.x << ' ' << plant.y
+        << " growth " << plant.growth;
+    out.EndLine();
+  }
 }
 
-void PrintAnimal(Output& out, std::string_view kind, std::int32_t index, const Animal& animal) {
-  out << kind << ' ' << index << " id " << animal.id << " at " << animal.x << ' ' << animal.y
-      << " heading " << animal.heading << " energy " << animal.energy;
-  out.EndLine();
+void PrintAnimals(Output& out, const ReplayKind& kind, const CWorld& world) {
+  for (std::int32_t i = 0; i < world.*kind.count; ++i) {
+    const Animal& animal = (world.*kind.animals->table)[i];
+    out << kind.name << ' ' << i << " id " << animal.id << " at " << animal.x << ' ' << animal.y
+        << " heading " << animal.heading << " energy " << animal.energy;
+    out.EndLine();
+  }
 }
 
 }  // namespace
@@ -124,24 +110,17 @@ void PrintAnimal(Output& out, std::string_view kind, std::int32_t index, const A
 void Session::PrintState() {
   out_ << "state";
   out_.EndLine();
-  for (std::int32_t i = 0; i < world_.plantCount; ++i) {
-    const Plant& plant = world_.plants[i];
-    out_ << "plant " << i << " id " << plant.id << " at " << plant.x << ' ' << plant.y << " growth "
-         << plant.growth;
-    out_.EndLine();
-  }
-  for (std::int32_t i = 0; i < world_.herbivoreCount; ++i) {
-    PrintAnimal(out_, "herbivore", i, world_.herbivores[i]);
-  }
-  for (std::int32_t i = 0; i < world_.carnivoreCount; ++i) {
-    PrintAnimal(out_, "carnivore", i, world_.carnivores[i]);
+  for (const ReplayKind& kind : kReplayKinds) {
+    kind.animals != nullptr ? PrintAnimals(out_, kind, world_) : PrintPlants(out_, kind, world_);
   }
   out_ << "schedule legLength " << schedule_.legLength << " legStep " << schedule_.legStep
        << " iterationCount " << world_.iterationCount;
   out_.EndLine();
   out_ << "colours";
-  PrintColour(out_, "plant", world_.plantColour);
-  PrintColour(out_, "herbivore", world_.herbivoreColour);
-  PrintColour(out_, "carnivore", world_.carnivoreColour);
+  for (const ReplayKind& kind : kReplayKinds) {
+    const PenColour bytes = colour_scale::ToPenColour(world_.*kind.colour);
+    out_ << ' ' << kind.name << ' ' << std::int32_t{bytes.red} << ' ' << std::int32_t{bytes.green}
+         << ' ' << std::int32_t{bytes.blue};
+  }
   out_.EndLine();
 }

@@ -3,19 +3,18 @@
 // timer firing, so what is written is what the window shows: after every tick
 // the report list and the iterations label, and on `state` the tables, the
 // schedule and the kinds' colours. `place` puts an entity on a given cell,
-// which no button can. Listeners follow the ticks.
+// which no button can.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
-#include <vector>
 
 #include "app/dialog_controller.h"
 #include "app/dialog_window.h"
 #include "replay/output.h"
 #include "replay/png_output.h"
 #include "replay/script.h"
-#include "replay/tick_listener.h"
 #include "sim/world.h"
 
 class Session : private DialogWindow {
@@ -24,12 +23,17 @@ class Session : private DialogWindow {
 
   // Without report blocks only `state` and the drawn shapes are written.
   void OmitReports() { printReports_ = false; }
-  void AddListener(TickListener& listener) { listeners_.push_back(&listener); }
+  // Called once every tick's report is complete, with its number counted
+  // from 1; false stops the session.
+  void AfterEveryTick(std::function<bool(std::int64_t tick)> afterTick) {
+    afterTick_ = std::move(afterTick);
+  }
   // The picture is cleared before every full redraw of the board (a tick,
   // `paint`, `redraw`), as the window clears its own.
   void ClearBeforeFullRedraws(PngOutput& picture) { picture_ = &picture; }
 
-  // Plays the whole script; false when a listener stopped it early.
+  // Plays the whole script; false when it stopped early, after a tick the
+  // callback refused or at the first command whose text could not be written.
   bool Run(const Script& script);
 
  private:
@@ -44,7 +48,6 @@ class Session : private DialogWindow {
   void ShowBoard() override {}
 
   bool Execute(const Command& command);
-  bool MayContinue() const;
   bool RunTick();
   void PrintState();
 
@@ -55,7 +58,7 @@ class Session : private DialogWindow {
   PngOutput* picture_ = nullptr;
   DialogController dialog_;
   bool printReports_ = true;
-  std::vector<TickListener*> listeners_;
+  std::function<bool(std::int64_t)> afterTick_;
   std::int64_t ticksRun_ = 0;
   std::string report_;  // the report list, one line per '\n'
   std::string iterationText_;

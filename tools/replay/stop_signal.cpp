@@ -1,22 +1,62 @@
 #include "replay/stop_signal.h"
 
-#include <csignal>
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <charconv>
+#include <new>
 
 namespace {
 
-volatile std::sig_atomic_t caught = 0;
+// A run has at most a counts file, a picture, a frames folder and the
+// folder made for it. Atomics, so that the handler sees a slot whole.
+struct Slot {
+  std::atomic<const char*> path{nullptr};
+  std::atomic<Temporary::Remover> remove{nullptr};
+};
+std::array<Slot, 4> slots;
+std::atomic<bool> held{false};
 
-extern "C" void RecordStopSignal(int signal) {
-  caught = signal;
+// "stopped by signal N; no partial file was kept", built without the heap.
+std::string_view StopMessage(int signal) {
+  static char line[96];
+  char* at = std::ranges::copy(std::string_view("pastura-replay: stopped by signal "), line).out;
+  at = std::to_chars(at, at + 12, signal).ptr;
+  at = std::ranges::copy(std::string_view("; no partial file was kept\n"), at).out;
+  return {line, static_cast<std::size_t>(at - line)};
 }
 
 }  // namespace
 
-void CatchStopSignals() {
-  std::signal(SIGINT, RecordStopSignal);
-  std::signal(SIGTERM, RecordStopSignal);
+void HoldStopSignals() {
+  held = true;
 }
 
-int StopSignal() {
-  return caught;
+Temporary::Temporary(std::string path, Remover remove) : path_(std::move(path)), slot_(0) {
+  while (slots[slot_].path.load() != nullptr) {
+    if (++slot_ == static_cast<int>(slots.size())) {
+      throw std::bad_alloc();
+    }
+  }
+  slots[slot_].remove = remove;
+  slots[slot_].path = path_.c_str();
+}
+
+Temporary::~Temporary() {
+  slots[slot_].path = nullptr;
+}
+
+std::string_view StopRun(int signal) {
+  if (held) {
+    return {};
+  }
+  // Twice, so that a folder emptied of a later temporary goes too.
+  for (int pass = 0; pass < 2; ++pass) {
+    for (Slot& slot : slots) {
+      if (const char* path = slot.path.load()) {
+        slot.remove.load()(path);
+      }
+    }
+  }
+  return StopMessage(signal);
 }
