@@ -67,9 +67,11 @@ class Player {
       if (streams_.outputClosed) {
         out.MarkClosed();
       }
-      out << (*request == InfoRequest::kHelp
-                  ? std::string(UsageLine()) + "\n\n" + std::string(HelpText())
-                  : std::string(VersionLine()) + "\n");
+      if (*request == InfoRequest::kHelp) {
+        out << kUsageLine << "\n\n" << kHelpText;
+      } else {
+        out << kVersionLine << '\n';
+      }
       out.Flush();
       if (out.failure()) {
         Complain("cannot write standard output: " + *out.failure());
@@ -97,7 +99,7 @@ class Player {
     if (options.countsFile == "-" && std::ranges::any_of(commands, [](const Command& command) {
           return command.kind == CommandKind::kState;
         })) {
-      return Misused(std::string(CountsBesideShapesError()));
+      return Misused(std::string(kCountsBesideShapes));
     }
     return Replay(options, commands);
   }
@@ -109,7 +111,7 @@ class Player {
 
   int Misused(const std::string& message) {
     Complain(message);
-    std::fprintf(streams_.error, "%s\n", std::string(UsageLine()).c_str());
+    std::fprintf(streams_.error, "%s\n", kUsageLine.data());
     return kUsageError;
   }
 
