@@ -7,9 +7,9 @@
 #include <filesystem>
 #include <system_error>
 
-#include "replay/file_system.h"
 #include "replay/output_file.h"
 #include "replay/quote.h"
+#include "replay/system.h"
 
 namespace fs = std::filesystem;
 

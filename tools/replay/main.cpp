@@ -4,8 +4,8 @@
 #include <cstddef>
 
 #include "replay/player.h"
-#include "replay/standard_streams.h"
 #include "replay/stop_signal.h"
+#include "replay/system.h"
 
 int main(int argc, char** argv) {
   const ClosedStreams closed = PrepareStandardStreams();

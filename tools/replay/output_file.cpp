@@ -7,8 +7,8 @@
 #include <system_error>
 #include <utility>
 
-#include "replay/file_system.h"
 #include "replay/path_identity.h"
+#include "replay/system.h"
 
 namespace fs = std::filesystem;
 
