@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "replay/output_file.h"
+#include "replay/player.h"
 #include "replay/quote.h"
 #include "replay/system.h"
 
@@ -50,8 +51,7 @@ std::string FramesFolder::FrameName(std::int64_t tick) {
   return std::string(name, FormatFrameName(name, tick));
 }
 
-std::variant<std::unique_ptr<FramesFolder>, std::string> FramesFolder::Open(
-    const std::string& folder, bool overwrite) {
+std::unique_ptr<FramesFolder> FramesFolder::Open(const std::string& folder, bool overwrite) {
   std::unique_ptr<FramesFolder> frames(new FramesFolder(folder));
   std::error_code error;
   const bool existed = fs::exists(folder, error);
@@ -61,12 +61,13 @@ std::variant<std::unique_ptr<FramesFolder>, std::string> FramesFolder::Open(
     frames->made_.emplace(folder, RemoveEntry);
   }
   if (error) {
-    return "cannot create " + Quoted(folder) + ": " + error.message();
+    throw Refusal{"cannot create " + Quoted(folder) + ": " + error.message()};
   }
   frames->lock_ = LockFolder(folder);
   if (frames->lock_ < 0) {
-    return errno == EWOULDBLOCK ? Quoted(folder) + " is in use by another run"
-                                : "cannot create " + Quoted(folder) + ": " + std::strerror(errno);
+    throw Refusal{errno == EWOULDBLOCK
+                      ? Quoted(folder) + " is in use by another run"
+                      : "cannot create " + Quoted(folder) + ": " + std::strerror(errno)};
   }
   for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
        entry.increment(error)) {
@@ -76,14 +77,14 @@ std::variant<std::unique_ptr<FramesFolder>, std::string> FramesFolder::Open(
     }
   }
   if (error) {
-    return "cannot read " + Quoted(folder) + ": " + error.message();
+    throw Refusal{"cannot read " + Quoted(folder) + ": " + error.message()};
   }
   if (!frames->oldFrames_.empty() && !overwrite) {
-    return Quoted(folder) + " already holds frames; give --overwrite to replace them";
+    throw Refusal{Quoted(folder) + " already holds frames; give --overwrite to replace them"};
   }
   const std::string cannotWrite = "cannot write " + Quoted(folder + "/" + FrameName(1)) + ": ";
   if (auto reason = ReplacingRefused(folder)) {
-    return cannotWrite + *reason;
+    throw Refusal{cannotWrite + *reason};
   }
   const auto makeFolder = [](const std::string& path) {
     std::error_code made;
@@ -91,7 +92,7 @@ std::variant<std::unique_ptr<FramesFolder>, std::string> FramesFolder::Open(
   };
   if (auto reason =
           MakeTemporary(fs::path(folder) / "frames", RemoveFrames, makeFolder, frames->staging_)) {
-    return cannotWrite + *reason;
+    throw Refusal{cannotWrite + *reason};
   }
   return frames;
 }
@@ -123,7 +124,7 @@ std::optional<std::string> FramesFolder::Write(std::int64_t tick, std::string_vi
   return std::nullopt;
 }
 
-std::optional<std::string> FramesFolder::Publish() {
+void FramesFolder::Publish() {
   std::error_code error;
   // Last first, so that the frames left staged after a failure still run
   // from 1 up, as RemoveFrames takes them.
@@ -140,8 +141,7 @@ std::optional<std::string> FramesFolder::Publish() {
     }
   }
   if (error) {
-    return "cannot write " + Quoted(folder_) + ": " + error.message();
+    throw Refusal{"cannot write " + Quoted(folder_) + ": " + error.message()};
   }
   made_.reset();
-  return std::nullopt;
 }

@@ -10,16 +10,14 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <variant>
 #include <vector>
 
 #include "replay/stop_signal.h"
 
 class FramesFolder {
  public:
-  // On failure gives the whole message.
-  static std::variant<std::unique_ptr<FramesFolder>, std::string> Open(const std::string& folder,
-                                                                       bool overwrite);
+  // On failure throws the Refusal.
+  static std::unique_ptr<FramesFolder> Open(const std::string& folder, bool overwrite);
   FramesFolder(const FramesFolder&) = delete;
   FramesFolder& operator=(const FramesFolder&) = delete;
   ~FramesFolder();
@@ -28,7 +26,8 @@ class FramesFolder {
 
   // On failure gives the whole message.
   std::optional<std::string> Write(std::int64_t tick, std::string_view png);
-  std::optional<std::string> Publish();
+  // On failure throws the Refusal.
+  void Publish();
 
  private:
   explicit FramesFolder(std::string folder) : folder_(std::move(folder)) {}

@@ -28,8 +28,8 @@ class Outputs {
  public:
   Outputs(const Options& options, const PlayerStreams& streams);
 
-  // On failure gives the message.
-  std::optional<std::string> Open();
+  // On failure throws the Refusal.
+  void Open();
 
   // The report blocks, `state` and the shapes.
   Output& Text() { return text_; }
@@ -41,8 +41,8 @@ class Outputs {
   // once any output has failed, which ends the session.
   bool AfterTick(std::int64_t tick, const CWorld& world);
 
-  // On failure gives the message.
-  std::optional<std::string> Commit();
+  // On failure throws the Refusal.
+  void Commit();
 
  private:
   std::optional<std::string> Failure() const;

@@ -19,8 +19,6 @@
 
 namespace {
 
-enum ExitCode { kSuccess = 0, kFileError = 1, kUsageError = 2 };
-
 // Far beyond any script written by hand or by a program, and still a size
 // that fits in memory everywhere.
 constexpr std::size_t kMaxScriptBytes = std::size_t{64} << 20;
@@ -56,14 +54,6 @@ std::optional<std::string> PathsClash(const Options& options) {
   return std::nullopt;
 }
 
-// Ends the run: RunPlayer prints the message, with the usage line after it
-// for a bad option, and exits with the code.
-struct Refusal {
-  std::string message;
-  ExitCode code = kFileError;
-  bool misused = false;
-};
-
 // Reads the whole script, up to its size limit.
 std::string ReadScript(const Options& options) {
   if (options.scriptText) {
@@ -97,9 +87,7 @@ std::string ReadScript(const Options& options) {
 
 void Replay(const Options& options, const Script& script, const PlayerStreams& streams) {
   Outputs outputs(options, streams);
-  if (auto failure = outputs.Open()) {
-    throw Refusal{std::move(*failure)};
-  }
+  outputs.Open();
   CWorld world(options.seed);
   Schedule schedule;
   Session session(world, schedule, outputs.Board(), outputs.Text());
@@ -111,9 +99,7 @@ void Replay(const Options& options, const Script& script, const PlayerStreams& s
   }
   session.AfterEveryTick([&](std::int64_t tick) { return outputs.AfterTick(tick, world); });
   session.Run(script);
-  if (auto failure = outputs.Commit()) {
-    throw Refusal{std::move(*failure)};
-  }
+  outputs.Commit();
 }
 
 void Run(std::span<char* const> arguments, const PlayerStreams& streams) {
