@@ -15,7 +15,6 @@
 
 #include "render/null_draw_context.h"
 #include "render/tee_draw_context.h"
-#include "replay/frames_folder.h"
 #include "replay/options.h"
 #include "replay/output.h"
 #include "replay/output_file.h"
