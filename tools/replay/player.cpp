@@ -105,19 +105,14 @@ void Replay(const Options& options, const Script& script, const PlayerStreams& s
 void Run(std::span<char* const> arguments, const PlayerStreams& streams) {
   const auto parsed = ParseArguments(arguments);
   if (const auto* request = std::get_if<InfoRequest>(&parsed)) {
-    Output out(streams.output);
-    if (streams.outputClosed) {
-      out.MarkClosed();
-    }
+    const Options none;
+    Outputs outputs(none, streams);
     if (*request == InfoRequest::kHelp) {
-      out << kUsageLine << "\n\n" << kHelpText;
+      outputs.Text() << kUsageLine << "\n\n" << kHelpText;
     } else {
-      out << kVersionLine << '\n';
+      outputs.Text() << kVersionLine << '\n';
     }
-    out.Flush();
-    if (out.failure()) {
-      throw Refusal{"cannot write standard output: " + *out.failure()};
-    }
+    outputs.Commit();
     return;
   }
   if (const auto* error = std::get_if<UsageError>(&parsed)) {
