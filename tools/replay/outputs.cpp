@@ -32,9 +32,6 @@ Outputs::Outputs(const Options& options, const PlayerStreams& streams)
   if (streams.outputClosed) {
     text_.MarkClosed();
   }
-}
-
-void Outputs::Open() {
   if (options_.pngFile) {
     pngFile_ = Created(*options_.pngFile);
   }

@@ -1,4 +1,4 @@
-// Outputs: every output of one run, as one transaction. Open makes each
+// Outputs: every output of one run, as one transaction. Made, it has each
 // destination ready before the first tick; the session then writes the
 // report blocks or shapes to standard output as it goes, and the counts and
 // frames after every tick, the files under temporary names; Commit finishes
@@ -25,10 +25,8 @@
 
 class Outputs {
  public:
-  Outputs(const Options& options, const PlayerStreams& streams);
-
   // On failure throws the Refusal.
-  void Open();
+  Outputs(const Options& options, const PlayerStreams& streams);
 
   // The report blocks, `state` and the shapes.
   Output& Text() { return text_; }

@@ -87,7 +87,6 @@ std::string ReadScript(const Options& options) {
 
 void Replay(const Options& options, const Script& script, const PlayerStreams& streams) {
   Outputs outputs(options, streams);
-  outputs.Open();
   CWorld world(options.seed);
   Schedule schedule;
   Session session(world, schedule, outputs.Board(), outputs.Text());
