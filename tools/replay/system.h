@@ -7,18 +7,13 @@
 #include <string>
 #include <string_view>
 
-struct ClosedStreams {
-  bool output = false;
-  bool error = false;
-};
-
 // Standard output and error carry the player's text byte for byte, lines
 // ending in '\n' alone, on every platform. A stream the user closed is given
-// the null device, so that no file the player opens takes its place, and is
-// reported here so that nothing is written to it. A closed pipe makes a write
-// fail rather than end the process. Called once at start, before any file is
-// opened.
-ClosedStreams PrepareStandardStreams();
+// the null device, so that no file the player opens takes its place; true
+// when standard output was closed, so that nothing is written to it. A closed
+// pipe makes a write fail rather than end the process. Called once at start,
+// before any file is opened.
+bool PrepareStandardStreams();
 
 // Writes to standard error; safe inside a signal handler.
 void WriteStandardError(std::string_view text);

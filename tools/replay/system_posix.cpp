@@ -25,13 +25,12 @@ bool FillIfClosed(int descriptor) {
 
 }  // namespace
 
-ClosedStreams PrepareStandardStreams() {
-  ClosedStreams closed;
+bool PrepareStandardStreams() {
   FillIfClosed(STDIN_FILENO);
-  closed.output = FillIfClosed(STDOUT_FILENO);
-  closed.error = FillIfClosed(STDERR_FILENO);
+  const bool outputClosed = FillIfClosed(STDOUT_FILENO);
+  FillIfClosed(STDERR_FILENO);
   std::signal(SIGPIPE, SIG_IGN);
-  return closed;
+  return outputClosed;
 }
 
 void CatchStopSignals() {

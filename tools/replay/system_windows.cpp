@@ -23,11 +23,10 @@ bool UseBinaryMode(std::FILE* stream) {
 
 }  // namespace
 
-ClosedStreams PrepareStandardStreams() {
-  ClosedStreams closed;
-  closed.output = UseBinaryMode(stdout);
-  closed.error = UseBinaryMode(stderr);
-  return closed;
+bool PrepareStandardStreams() {
+  const bool outputClosed = UseBinaryMode(stdout);
+  UseBinaryMode(stderr);
+  return outputClosed;
 }
 
 void CatchStopSignals() {
