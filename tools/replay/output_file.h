@@ -1,5 +1,5 @@
-// The files a run writes beside the places they are meant for, put in place
-// only once they are whole.
+// The output files and folder of a run, written under temporary names and
+// put in place only once they are whole.
 //
 // OutputFile: one file among a run's outputs. A regular file, or a new one,
 // is written under a temporary name beside it that Publish renames into
@@ -48,12 +48,13 @@ class OutputFile {
   std::optional<Temporary> temporary_;  // none when written in place
 };
 
-// FramesFolder: the --frames folder of one run. The pictures after every tick are written
-// as frame-000001.png, frame-000002.png, ... (six digits, more once past
-// 999999) into a new hidden folder inside it, and Publish moves them into
-// the folder in place of the frames an earlier run left there: a run that
-// fails or is stopped leaves the folder as it found it. The folder is made
-// if need be and held by this run alone; a second run into it is refused.
+// FramesFolder: the --frames folder of one run. The pictures after every
+// tick are written as frame-000001.png, frame-000002.png, ... (six digits,
+// more once past 999999) into a new hidden folder inside it, and Publish
+// moves them into the folder in place of the frames an earlier run left
+// there: a run that fails or is stopped leaves the folder as it found it.
+// The folder is made if need be and held by this run alone; a second run
+// into it is refused.
 class FramesFolder {
  public:
   // On failure throws the Refusal.
