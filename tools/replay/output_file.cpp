@@ -67,6 +67,11 @@ char* FormatFrameName(char* out, std::int64_t tick) {
   return std::copy_n(".png", 4, std::copy(digits, end, out));
 }
 
+std::string FrameName(std::int64_t tick) {
+  char name[32];
+  return std::string(name, FormatFrameName(name, tick));
+}
+
 // The staging folder and the frames in it, which are numbered from 1 with
 // none missing; a Temporary::Remover.
 bool RemoveFrames(const char* folder) {
@@ -169,11 +174,6 @@ std::optional<std::string> OutputFile::Publish() {
   return std::nullopt;
 }
 
-std::string FramesFolder::FrameName(std::int64_t tick) {
-  char name[32];
-  return std::string(name, FormatFrameName(name, tick));
-}
-
 std::unique_ptr<FramesFolder> FramesFolder::Open(const std::string& folder, bool overwrite) {
   std::unique_ptr<FramesFolder> frames(new FramesFolder(folder));
   std::error_code error;
@@ -232,16 +232,19 @@ FramesFolder::~FramesFolder() {
   }
 }
 
-std::optional<std::string> FramesFolder::Write(std::int64_t tick, std::string_view png) {
-  const std::string path = staging_->path() + "/" + FrameName(tick);
-  std::FILE* file = std::fopen(path.c_str(), "wb");
+std::optional<std::string> FramesFolder::Write(std::int64_t tick,
+                                               const std::optional<std::string>& png) {
+  const std::string cannotWrite = "cannot write " + Quoted(folder_ + "/" + FrameName(tick)) + ": ";
+  if (!png) {
+    return cannotWrite + "cannot encode the picture";
+  }
+  std::FILE* file = std::fopen((staging_->path() + "/" + FrameName(tick)).c_str(), "wb");
   const bool written = file != nullptr &&
-                       std::fwrite(png.data(), 1, png.size(), file) == png.size() &&
+                       std::fwrite(png->data(), 1, png->size(), file) == png->size() &&
                        std::fflush(file) == 0;
   const int reason = errno;
   if ((file != nullptr && std::fclose(file) != 0) || !written) {
-    return "cannot write " + Quoted(folder_ + "/" + FrameName(tick)) + ": " +
-           std::strerror(written ? errno : reason);
+    return cannotWrite + std::strerror(written ? errno : reason);
   }
   written_ = tick;
   return std::nullopt;

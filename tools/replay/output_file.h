@@ -63,10 +63,9 @@ class FramesFolder {
   FramesFolder& operator=(const FramesFolder&) = delete;
   ~FramesFolder();
 
-  static std::string FrameName(std::int64_t tick);
-
-  // On failure gives the whole message.
-  std::optional<std::string> Write(std::int64_t tick, std::string_view png);
+  // Writes the picture after `tick`, none when it could not be encoded; on
+  // failure gives the whole message.
+  std::optional<std::string> Write(std::int64_t tick, const std::optional<std::string>& png);
   // On failure throws the Refusal.
   void Publish();
 

@@ -74,10 +74,7 @@ bool Outputs::AfterTick(std::int64_t tick, const CWorld& world) {
     counts_->EndLine();
   }
   if (frames_) {
-    const std::optional<std::string> png = picture_->Encode();
-    framesFailure_ = png ? frames_->Write(tick, *png)
-                         : CannotWrite(*options_.framesDir + "/" + FramesFolder::FrameName(tick)) +
-                               "cannot encode the picture";
+    framesFailure_ = frames_->Write(tick, picture_->Encode());
   }
   return !Failure();
 }
