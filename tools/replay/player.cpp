@@ -143,7 +143,7 @@ int RunPlayer(std::span<char* const> arguments, const PlayerStreams& streams) {
   } catch (const Refusal& refusal) {
     std::fprintf(streams.error, "pastura-replay: %s\n", refusal.message.c_str());
     if (refusal.misused) {
-      std::fprintf(streams.error, "%s\n", kUsageLine.data());
+      std::fprintf(streams.error, "%s\n", std::string(kUsageLine).c_str());
     }
     return refusal.code;
   } catch (const std::bad_alloc&) {
