@@ -4,12 +4,12 @@
 #include <cstddef>
 
 #include "replay/player.h"
-#include "replay/standard_streams.h"
 #include "replay/stop_signal.h"
+#include "replay/system.h"
 
 int main(int argc, char** argv) {
-  const ClosedStreams closed = PrepareStandardStreams();
+  const bool outputClosed = PrepareStandardStreams();
   CatchStopSignals();
   return RunPlayer({argv, static_cast<std::size_t>(argc)},
-                   PlayerStreams{stdout, stderr, closed.output});
+                   PlayerStreams{stdout, stderr, outputClosed});
 }

@@ -8,13 +8,11 @@
 #include "replay/quote.h"
 #include "replay/script.h"
 
-namespace {
-
-constexpr std::string_view kUsage =
+const std::string_view kUsageLine =
     "usage: pastura-replay [--draw] [--png FILE] [--frames DIR [--overwrite]] [--scale S] "
     "[--counts FILE] [--seed N] [-e SCRIPT | SCRIPTFILE | -]";
 
-constexpr std::string_view kHelp =
+const std::string_view kHelpText =
     "Plays a session of the Pastura ecosystem without a window.\n"
     "\n"
     "  -e SCRIPT      the script is this argument's text\n"
@@ -46,8 +44,12 @@ constexpr std::string_view kHelp =
     "  place herbivore|carnivore X Y H  place an animal at (X, Y) heading H\n"
     "  state                            print the tables and the schedule\n";
 
-constexpr std::string_view kCountsBesideShapes =
+const std::string_view kCountsBesideShapes =
     "'--counts -' cannot go with --draw or 'state': the CSV would be mixed with other lines";
+
+const std::string_view kVersionLine = "pastura-replay " PASTURA_VERSION;
+
+namespace {
 
 // The display scales the pictures are drawn at.
 constexpr double kMinScale = 1;
@@ -83,12 +85,8 @@ Error SetScale(Options& options, std::string_view text) {
   return "bad scale " + Quoted(text) + ": expected a decimal number 1..4";
 }
 
-bool HasScript(const Options& options) {
-  return options.scriptText || options.scriptFile;
-}
-
 Error SetScript(std::optional<std::string>& slot, const Options& options, std::string_view value) {
-  if (HasScript(options)) {
+  if (options.scriptText || options.scriptFile) {
     return "more than one script given";
   }
   slot = std::string(value);
@@ -165,16 +163,4 @@ std::variant<Options, UsageError, InfoRequest> ParseArguments(std::span<char* co
     return UsageError{std::string(kCountsBesideShapes)};
   }
   return options;
-}
-std::string_view UsageLine() {
-  return kUsage;
-}
-std::string_view HelpText() {
-  return kHelp;
-}
-std::string_view CountsBesideShapesError() {
-  return kCountsBesideShapes;
-}
-std::string_view VersionLine() {
-  return "pastura-replay " PASTURA_VERSION;
 }

@@ -1,5 +1,5 @@
 // The player's command line: which script to play, what to write besides the
-// report blocks, and the spawn generator's starting state. See HelpText().
+// report blocks, and the spawn generator's starting state. See kHelpText.
 #pragma once
 
 #include <cstdint>
@@ -31,8 +31,8 @@ enum class InfoRequest { kHelp, kVersion };
 
 std::variant<Options, UsageError, InfoRequest> ParseArguments(std::span<char* const> arguments);
 
-std::string_view UsageLine();
-std::string_view HelpText();
-std::string_view VersionLine();
+extern const std::string_view kUsageLine;
+extern const std::string_view kHelpText;
+extern const std::string_view kVersionLine;
 // Why '--counts -' is refused beside the shapes or a `state` command.
-std::string_view CountsBesideShapesError();
+extern const std::string_view kCountsBesideShapes;

@@ -7,18 +7,22 @@
 
 namespace {
 
-template <typename Made>
-std::optional<std::string> Take(std::variant<std::unique_ptr<Made>, std::string> made,
-                                std::unique_ptr<Made>& into, const std::string& prefix) {
-  if (auto* reason = std::get_if<std::string>(&made)) {
-    return prefix + *reason;
-  }
-  into = std::move(std::get<std::unique_ptr<Made>>(made));
-  return std::nullopt;
-}
-
 std::string CannotWrite(const std::string& path) {
   return "cannot write " + Quoted(path) + ": ";
+}
+
+void Check(const std::optional<std::string>& reason, const std::string& path) {
+  if (reason) {
+    throw Refusal{CannotWrite(path) + *reason};
+  }
+}
+
+std::unique_ptr<OutputFile> Created(const std::string& path) {
+  auto created = OutputFile::Create(path);
+  if (const auto* reason = std::get_if<std::string>(&created)) {
+    Check(*reason, path);
+  }
+  return std::move(std::get<std::unique_ptr<OutputFile>>(created));
 }
 
 }  // namespace
@@ -28,22 +32,14 @@ Outputs::Outputs(const Options& options, const PlayerStreams& streams)
   if (streams.outputClosed) {
     text_.MarkClosed();
   }
-}
-
-std::optional<std::string> Outputs::Open() {
-  std::optional<std::string> failure;
   if (options_.pngFile) {
-    failure = Take(OutputFile::Create(*options_.pngFile), pngFile_, CannotWrite(*options_.pngFile));
+    pngFile_ = Created(*options_.pngFile);
   }
-  if (!failure && options_.countsFile && *options_.countsFile != "-") {
-    failure = Take(OutputFile::Create(*options_.countsFile), countsFile_,
-                   CannotWrite(*options_.countsFile));
+  if (options_.countsFile && *options_.countsFile != "-") {
+    countsFile_ = Created(*options_.countsFile);
   }
-  if (!failure && options_.framesDir) {
-    failure = Take(FramesFolder::Open(*options_.framesDir, options_.overwrite), frames_, "");
-  }
-  if (failure) {
-    return failure;
+  if (options_.framesDir) {
+    frames_ = FramesFolder::Open(*options_.framesDir, options_.overwrite);
   }
   if (countsFile_) {
     counts_ = &countsStream_.emplace(countsFile_->Stream());
@@ -67,7 +63,6 @@ std::optional<std::string> Outputs::Open() {
     }
     counts_->EndLine();
   }
-  return std::nullopt;
 }
 
 bool Outputs::AfterTick(std::int64_t tick, const CWorld& world) {
@@ -79,10 +74,7 @@ bool Outputs::AfterTick(std::int64_t tick, const CWorld& world) {
     counts_->EndLine();
   }
   if (frames_) {
-    const std::optional<std::string> png = picture_->Encode();
-    framesFailure_ = png ? frames_->Write(tick, *png)
-                         : CannotWrite(*options_.framesDir + "/" + FramesFolder::FrameName(tick)) +
-                               "cannot encode the picture";
+    framesFailure_ = frames_->Write(tick, picture_->Encode());
   }
   return !Failure();
 }
@@ -97,41 +89,31 @@ std::optional<std::string> Outputs::Failure() const {
   return framesFailure_;
 }
 
-std::optional<std::string> Outputs::Commit() {
+void Outputs::Commit() {
   text_.Flush();
   if (countsStream_) {
     countsStream_->Flush();
   }
   if (auto failure = Failure()) {
-    return failure;
+    throw Refusal{std::move(*failure)};
   }
   if (countsFile_) {
-    if (auto reason = countsFile_->Finish()) {
-      return CannotWrite(*options_.countsFile) + *reason;
-    }
+    Check(countsFile_->Finish(), *options_.countsFile);
   }
   if (pngFile_) {
     const std::optional<std::string> png = picture_->Encode();
-    std::optional<std::string> reason = png ? pngFile_->Write(*png) : "cannot encode the picture";
-    if (!reason) {
-      reason = pngFile_->Finish();
-    }
-    if (reason) {
-      return CannotWrite(*options_.pngFile) + *reason;
-    }
+    Check(png ? pngFile_->Write(*png) : "cannot encode the picture", *options_.pngFile);
+    Check(pngFile_->Finish(), *options_.pngFile);
   }
   // Every output is complete: from here on a stop signal comes too late.
   HoldStopSignals();
   for (const auto& [file, path] : {std::pair{countsFile_.get(), options_.countsFile},
                                    std::pair{pngFile_.get(), options_.pngFile}}) {
     if (file != nullptr) {
-      if (auto reason = file->Publish()) {
-        return CannotWrite(*path) + *reason;
-      }
+      Check(file->Publish(), *path);
     }
   }
   if (frames_) {
-    return frames_->Publish();
+    frames_->Publish();
   }
-  return std::nullopt;
 }

@@ -1,4 +1,4 @@
-// Outputs: every output of one run, as one transaction. Open makes each
+// Outputs: every output of one run, as one transaction. Made, it has each
 // destination ready before the first tick; the session then writes the
 // report blocks or shapes to standard output as it goes, and the counts and
 // frames after every tick, the files under temporary names; Commit finishes
@@ -15,7 +15,6 @@
 
 #include "render/null_draw_context.h"
 #include "render/tee_draw_context.h"
-#include "replay/frames_folder.h"
 #include "replay/options.h"
 #include "replay/output.h"
 #include "replay/output_file.h"
@@ -26,10 +25,8 @@
 
 class Outputs {
  public:
+  // On failure throws the Refusal.
   Outputs(const Options& options, const PlayerStreams& streams);
-
-  // On failure gives the message.
-  std::optional<std::string> Open();
 
   // The report blocks, `state` and the shapes.
   Output& Text() { return text_; }
@@ -41,8 +38,8 @@ class Outputs {
   // once any output has failed, which ends the session.
   bool AfterTick(std::int64_t tick, const CWorld& world);
 
-  // On failure gives the message.
-  std::optional<std::string> Commit();
+  // On failure throws the Refusal.
+  void Commit();
 
  private:
   std::optional<std::string> Failure() const;

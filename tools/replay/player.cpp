@@ -19,8 +19,6 @@
 
 namespace {
 
-enum ExitCode { kSuccess = 0, kFileError = 1, kUsageError = 2 };
-
 // Far beyond any script written by hand or by a program, and still a size
 // that fits in memory everywhere.
 constexpr std::size_t kMaxScriptBytes = std::size_t{64} << 20;
@@ -56,130 +54,98 @@ std::optional<std::string> PathsClash(const Options& options) {
   return std::nullopt;
 }
 
-class Player {
- public:
-  explicit Player(const PlayerStreams& streams) : streams_(streams) {}
-
-  int Run(std::span<char* const> arguments) {
-    const auto parsed = ParseArguments(arguments);
-    if (const auto* request = std::get_if<InfoRequest>(&parsed)) {
-      Output out(streams_.output);
-      if (streams_.outputClosed) {
-        out.MarkClosed();
-      }
-      out << (*request == InfoRequest::kHelp
-                  ? std::string(UsageLine()) + "\n\n" + std::string(HelpText())
-                  : std::string(VersionLine()) + "\n");
-      out.Flush();
-      if (out.failure()) {
-        Complain("cannot write standard output: " + *out.failure());
-        return kFileError;
-      }
-      return kSuccess;
-    }
-    if (const auto* error = std::get_if<UsageError>(&parsed)) {
-      return Misused(error->message);
-    }
-    const Options& options = std::get<Options>(parsed);
-    if (const auto clash = PathsClash(options)) {
-      return Misused(*clash);
-    }
-    std::string text;
-    if (const int code = ReadScript(options, text); code != kSuccess) {
-      return code;
-    }
-    const auto script = ParseScript(text);
-    if (const auto* error = std::get_if<ScriptError>(&script)) {
-      Complain("line " + std::to_string(error->line) + ": " + error->message);
-      return kUsageError;
-    }
-    const Script& commands = std::get<Script>(script);
-    if (options.countsFile == "-" && std::ranges::any_of(commands, [](const Command& command) {
-          return command.kind == CommandKind::kState;
-        })) {
-      return Misused(std::string(CountsBesideShapesError()));
-    }
-    return Replay(options, commands);
+// Reads the whole script, up to its size limit.
+std::string ReadScript(const Options& options) {
+  if (options.scriptText) {
+    return *options.scriptText;
   }
-
- private:
-  void Complain(const std::string& message) {
-    std::fprintf(streams_.error, "pastura-replay: %s\n", message.c_str());
+  const bool fromInput = !options.scriptFile || *options.scriptFile == "-";
+  const std::string name = fromInput ? "standard input" : Quoted(*options.scriptFile);
+  std::FILE* file = fromInput ? stdin : std::fopen(options.scriptFile->c_str(), "rb");
+  if (file == nullptr) {
+    throw Refusal{"cannot read " + name + ": " + std::strerror(errno)};
   }
-
-  int Misused(const std::string& message) {
-    Complain(message);
-    std::fprintf(streams_.error, "%s\n", std::string(UsageLine()).c_str());
-    return kUsageError;
+  std::string text;
+  char chunk[1 << 16];
+  std::size_t got = 0;
+  while (text.size() <= kMaxScriptBytes && (got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
+    text.append(chunk, got);
   }
-
-  // Reads the whole script, up to its size limit.
-  int ReadScript(const Options& options, std::string& text) {
-    if (options.scriptText) {
-      text = *options.scriptText;
-      return kSuccess;
-    }
-    const bool fromInput = !options.scriptFile || *options.scriptFile == "-";
-    const std::string name = fromInput ? "standard input" : Quoted(*options.scriptFile);
-    std::FILE* file = fromInput ? stdin : std::fopen(options.scriptFile->c_str(), "rb");
-    if (file == nullptr) {
-      Complain("cannot read " + name + ": " + std::strerror(errno));
-      return kFileError;
-    }
-    char chunk[1 << 16];
-    std::size_t got = 0;
-    while (text.size() <= kMaxScriptBytes && (got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
-      text.append(chunk, got);
-    }
-    const bool failed = std::ferror(file) != 0;
-    const std::string reason = std::strerror(errno);
-    if (!fromInput) {
-      std::fclose(file);
-    }
-    if (failed) {
-      Complain("cannot read " + name + ": " + reason);
-      return kFileError;
-    }
-    if (text.size() > kMaxScriptBytes) {
-      Complain("the script in " + name + " is larger than 64 MiB");
-      return kUsageError;
-    }
-    return kSuccess;
+  const bool failed = std::ferror(file) != 0;
+  const std::string reason = std::strerror(errno);
+  if (!fromInput) {
+    std::fclose(file);
   }
-
-  int Replay(const Options& options, const Script& script) {
-    Outputs outputs(options, streams_);
-    if (const auto failure = outputs.Open()) {
-      Complain(*failure);
-      return kFileError;
-    }
-    CWorld world(options.seed);
-    Schedule schedule;
-    Session session(world, schedule, outputs.Board(), outputs.Text());
-    if (outputs.Picture() != nullptr) {
-      session.ClearBeforeFullRedraws(*outputs.Picture());
-    }
-    if (options.countsFile == "-") {
-      session.OmitReports();
-    }
-    session.AfterEveryTick([&](std::int64_t tick) { return outputs.AfterTick(tick, world); });
-    session.Run(script);
-    if (const auto failure = outputs.Commit()) {
-      Complain(*failure);
-      return kFileError;
-    }
-    return kSuccess;
+  if (failed) {
+    throw Refusal{"cannot read " + name + ": " + reason};
   }
+  if (text.size() > kMaxScriptBytes) {
+    throw Refusal{"the script in " + name + " is larger than 64 MiB", kUsageError};
+  }
+  return text;
+}
 
-  PlayerStreams streams_;
-};
+void Replay(const Options& options, const Script& script, const PlayerStreams& streams) {
+  Outputs outputs(options, streams);
+  CWorld world(options.seed);
+  Schedule schedule;
+  Session session(world, schedule, outputs.Board(), outputs.Text());
+  if (outputs.Picture() != nullptr) {
+    session.ClearBeforeFullRedraws(*outputs.Picture());
+  }
+  if (options.countsFile == "-") {
+    session.OmitReports();
+  }
+  session.AfterEveryTick([&](std::int64_t tick) { return outputs.AfterTick(tick, world); });
+  session.Run(script);
+  outputs.Commit();
+}
+
+void Run(std::span<char* const> arguments, const PlayerStreams& streams) {
+  const auto parsed = ParseArguments(arguments);
+  if (const auto* request = std::get_if<InfoRequest>(&parsed)) {
+    const Options none;
+    Outputs outputs(none, streams);
+    if (*request == InfoRequest::kHelp) {
+      outputs.Text() << kUsageLine << "\n\n" << kHelpText;
+    } else {
+      outputs.Text() << kVersionLine << '\n';
+    }
+    outputs.Commit();
+    return;
+  }
+  if (const auto* error = std::get_if<UsageError>(&parsed)) {
+    throw Refusal{error->message, kUsageError, true};
+  }
+  const Options& options = std::get<Options>(parsed);
+  if (auto clash = PathsClash(options)) {
+    throw Refusal{std::move(*clash), kUsageError, true};
+  }
+  const auto script = ParseScript(ReadScript(options));
+  if (const auto* error = std::get_if<ScriptError>(&script)) {
+    throw Refusal{"line " + std::to_string(error->line) + ": " + error->message, kUsageError};
+  }
+  const Script& commands = std::get<Script>(script);
+  if (options.countsFile == "-" && std::ranges::any_of(commands, [](const Command& command) {
+        return command.kind == CommandKind::kState;
+      })) {
+    throw Refusal{std::string(kCountsBesideShapes), kUsageError, true};
+  }
+  Replay(options, commands, streams);
+}
 
 }  // namespace
 
 int RunPlayer(std::span<char* const> arguments, const PlayerStreams& streams) {
-  Player player(streams);
   try {
-    return player.Run(arguments);
+    Run(arguments, streams);
+    return kSuccess;
+  } catch (const Refusal& refusal) {
+    std::fprintf(streams.error, "pastura-replay: %s\n", refusal.message.c_str());
+    if (refusal.misused) {
+      std::fprintf(streams.error, "%s\n", std::string(kUsageLine).c_str());
+    }
+    return refusal.code;
   } catch (const std::bad_alloc&) {
     std::fprintf(streams.error, "pastura-replay: out of memory\n");
     return kFileError;

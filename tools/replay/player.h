@@ -6,6 +6,17 @@
 
 #include <cstdio>
 #include <span>
+#include <string>
+
+enum ExitCode { kSuccess = 0, kFileError = 1, kUsageError = 2 };
+
+// Ends a run from wherever it is: RunPlayer prints the message, with the
+// usage line after it for a bad option, and exits with the code.
+struct Refusal {
+  std::string message;
+  ExitCode code = kFileError;
+  bool misused = false;
+};
 
 struct PlayerStreams {
   std::FILE* output = stdout;  // the report blocks, shapes, state, counts with '-'

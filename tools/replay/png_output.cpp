@@ -1,10 +1,68 @@
+// The PNG encoder of stb_image_write, compressing with zlib: the picture is a
+// few flat colours with every row filtered by "up", so a row like the one
+// above is all zeros and a band of one colour repeats its pixel. Level 3 is
+// the highest that keeps zlib's fast matcher, which finds those runs well
+// enough; from level 4 the lazy matcher halves the files but takes half as
+// long again per frame, and stb's own compressor is slower and larger still.
 #include "replay/png_output.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
+
+#include <zlib.h>
 
 #include "app/dialog_units.h"
-#include "replay/png_encoder.h"
+
+namespace {
+
+constexpr int kLevel = 3;
+constexpr int kWindowBits = 15;
+constexpr int kMemoryLevel = 8;
+
+// stb_image_write's hook for the zlib stream; it frees the result with free().
+unsigned char* Compress(unsigned char* data, int length, int* outLength, int /*quality*/) {
+  z_stream stream{};
+  if (deflateInit2(&stream, kLevel, Z_DEFLATED, kWindowBits, kMemoryLevel, Z_DEFAULT_STRATEGY) !=
+      Z_OK) {
+    return nullptr;
+  }
+  const uLong capacity = deflateBound(&stream, static_cast<uLong>(length));
+  auto* out = static_cast<unsigned char*>(std::malloc(capacity));
+  int result = Z_MEM_ERROR;
+  if (out != nullptr) {
+    stream.next_in = data;
+    stream.avail_in = static_cast<uInt>(length);
+    stream.next_out = out;
+    stream.avail_out = static_cast<uInt>(capacity);
+    result = deflate(&stream, Z_FINISH);
+  }
+  deflateEnd(&stream);
+  if (result != Z_STREAM_END) {
+    std::free(out);
+    return nullptr;
+  }
+  *outLength = static_cast<int>(stream.total_out);
+  return out;
+}
+
+}  // namespace
+
+#define STB_IMAGE_WRITE_IMPLEMENTATION
+#define STBI_WRITE_NO_STDIO
+#define STBIW_ZLIB_COMPRESS Compress
+#include <stb_image_write.h>
+
+namespace {
+
+constexpr int kUpFilter = 2;
+
+void Append(void* context, void* data, int size) {
+  static_cast<std::string*>(context)->append(static_cast<const char*>(data),
+                                             static_cast<std::size_t>(size));
+}
+
+}  // namespace
 
 PngOutput::PngOutput(double scale)
     : surface_(dialog_units::kClientWidth, dialog_units::kClientHeight, scale) {}
@@ -18,5 +76,12 @@ std::optional<std::string> PngOutput::Encode() {
     rgb_[at++] = static_cast<char>((pixel >> 8) & 0xFF);
     rgb_[at++] = static_cast<char>(pixel & 0xFF);
   }
-  return EncodeRgbPng(rgb_, surface_.Width(), surface_.Height());
+  // The encoder fails only when it cannot allocate.
+  stbi_write_force_png_filter = kUpFilter;
+  std::string png;
+  if (stbi_write_png_to_func(Append, &png, surface_.Width(), surface_.Height(), 3, rgb_.data(),
+                             surface_.Width() * 3) == 0) {
+    return std::nullopt;
+  }
+  return png;
 }

@@ -4,7 +4,11 @@
 #include <array>
 #include <atomic>
 #include <charconv>
+#include <cstdlib>
 #include <new>
+#include <string_view>
+
+#include "replay/system.h"
 
 namespace {
 
@@ -46,9 +50,9 @@ Temporary::~Temporary() {
   slots[slot_].path = nullptr;
 }
 
-std::string_view StopRun(int signal) {
+extern "C" void OnStopSignal(int signal) {
   if (held) {
-    return {};
+    return;
   }
   // Twice, so that a folder emptied of a later temporary goes too.
   for (int pass = 0; pass < 2; ++pass) {
@@ -58,5 +62,6 @@ std::string_view StopRun(int signal) {
       }
     }
   }
-  return StopMessage(signal);
+  WriteStandardError(StopMessage(signal));
+  std::_Exit(128 + signal);
 }

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 void CatchStopSignals();
 
@@ -30,6 +29,6 @@ class Temporary {
   int slot_;
 };
 
-// For the handlers: removes the temporaries and gives the line to print;
-// nothing while the signals are held.
-std::string_view StopRun(int signal);
+// The handler: removes the temporaries, prints the line and ends the
+// process; does nothing while the signals are held.
+extern "C" void OnStopSignal(int signal);

@@ -5,9 +5,51 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 
-#include "replay/file_system.h"
+#include "replay/stop_signal.h"
+#include "replay/system.h"
+
+namespace {
+
+// Opens the null device on a closed descriptor; the lower ones are open by
+// then, so it takes this one. True when the descriptor was closed.
+bool FillIfClosed(int descriptor) {
+  if (fcntl(descriptor, F_GETFD) != -1 || errno != EBADF) {
+    return false;
+  }
+  open("/dev/null", descriptor == STDIN_FILENO ? O_RDONLY : O_WRONLY);
+  return true;
+}
+
+}  // namespace
+
+bool PrepareStandardStreams() {
+  FillIfClosed(STDIN_FILENO);
+  const bool outputClosed = FillIfClosed(STDOUT_FILENO);
+  FillIfClosed(STDERR_FILENO);
+  std::signal(SIGPIPE, SIG_IGN);
+  return outputClosed;
+}
+
+void CatchStopSignals() {
+  struct sigaction action {};
+  action.sa_handler = OnStopSignal;
+  // One stop at a time; a held signal lets the interrupted call go on.
+  sigemptyset(&action.sa_mask);
+  for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+    sigaddset(&action.sa_mask, signal);
+  }
+  action.sa_flags = SA_RESTART;
+  for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+    sigaction(signal, &action, nullptr);
+  }
+}
+
+void WriteStandardError(std::string_view text) {
+  [[maybe_unused]] const auto written = write(STDERR_FILENO, text.data(), text.size());
+}
 
 std::FILE* CreateExclusive(const std::string& path) {
   const int descriptor = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);

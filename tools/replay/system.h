@@ -1,9 +1,22 @@
-// The few file-system calls that differ between the systems.
+// The few calls that differ between the systems, one file each
+// (system_posix.cpp, system_windows.cpp).
 #pragma once
 
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <string_view>
+
+// Standard output and error carry the player's text byte for byte, lines
+// ending in '\n' alone, on every platform. A stream the user closed is given
+// the null device, so that no file the player opens takes its place; true
+// when standard output was closed, so that nothing is written to it. A closed
+// pipe makes a write fail rather than end the process. Called once at start,
+// before any file is opened.
+bool PrepareStandardStreams();
+
+// Writes to standard error; safe inside a signal handler.
+void WriteStandardError(std::string_view text);
 
 // A new file for writing, created only when nothing (not even a link) stands
 // at the path yet. Returns null with errno set when it cannot be created.

@@ -3,7 +3,40 @@
 #include <io.h>
 #include <sys/stat.h>
 
-#include "replay/file_system.h"
+#include <csignal>
+
+#include "replay/stop_signal.h"
+#include "replay/system.h"
+
+namespace {
+
+// A stream without a handle at start has no descriptor; any other is put in
+// binary mode, as the runtime writes "\r\n" for '\n' in text mode.
+bool UseBinaryMode(std::FILE* stream) {
+  const int descriptor = _fileno(stream);
+  if (descriptor < 0) {
+    return true;
+  }
+  _setmode(descriptor, _O_BINARY);
+  return false;
+}
+
+}  // namespace
+
+bool PrepareStandardStreams() {
+  const bool outputClosed = UseBinaryMode(stdout);
+  UseBinaryMode(stderr);
+  return outputClosed;
+}
+
+void CatchStopSignals() {
+  std::signal(SIGINT, OnStopSignal);
+  std::signal(SIGTERM, OnStopSignal);
+}
+
+void WriteStandardError(std::string_view text) {
+  _write(2, text.data(), static_cast<unsigned>(text.size()));
+}
 
 std::FILE* CreateExclusive(const std::string& path) {
   const int descriptor =
