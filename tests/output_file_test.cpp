@@ -9,19 +9,13 @@
 #include <string_view>
 
 #include "replay/output.h"
+#include "scratch_folder.h"
 
 namespace fs = std::filesystem;
 
-class OutputFileTest : public ::testing::Test {
+class OutputFileTest : public ScratchFolderTest {
  protected:
-  void SetUp() override {
-    folder = fs::temp_directory_path() /
-             ("pastura-output-file-" +
-              std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-  }
-  void TearDown() override { fs::remove_all(folder); }
+  OutputFileTest() : ScratchFolderTest("pastura-output-file-") {}
 
   std::string Path(const char* name) const { return (folder / name).string(); }
 
@@ -64,8 +58,6 @@ class OutputFileTest : public ::testing::Test {
     }
     return reason ? reason : file.Publish();
   }
-
-  fs::path folder;
 };
 
 TEST_F(OutputFileTest, TheOldFileStaysUntilTheNewOneIsCommitted) {

@@ -6,22 +6,22 @@
 
 #include <fstream>
 
+#include "scratch_folder.h"
+
 namespace fs = std::filesystem;
 
-class PathIdentityTest : public ::testing::Test {
+class PathIdentityTest : public ScratchFolderTest {
  protected:
+  PathIdentityTest() : ScratchFolderTest("pastura-path-identity-") {}
+
   void SetUp() override {
-    root = fs::temp_directory_path() /
-           ("pastura-path-identity-" +
-            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(root);
+    ScratchFolderTest::SetUp();
     fs::create_directories(root / "real" / "inner");
     fs::create_symlink(root / "real" / "inner", root / "L");
     std::ofstream(root / "real" / "s.txt") << "tick";
   }
-  void TearDown() override { fs::remove_all(root); }
 
-  fs::path root;
+  const fs::path& root = folder;
 };
 
 TEST_F(PathIdentityTest, AnExistingFileIsOneWhateverTheSpelling) {
