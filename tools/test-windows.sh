@@ -78,13 +78,37 @@ if [[ ! -s "$display_file" ]]; then
 fi
 export DISPLAY=":$(cat "$display_file")"
 
-if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
+# Makes a new prefix and sets what the tests need; fails if any step does.
+prepare_prefix() {
+  rm -rf "$WINEPREFIX"
+  wineboot --init &&
+    wineserver -w &&
+    # Wine draws the window frames itself: there is no window manager here.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f &&
+    wine reg query 'HKCU\Software\Wine\X11 Driver' /v Decorated &&
+    wineserver -w &&
+    touch "$WINEPREFIX/.prepared"
+}
+# A new prefix's first programs have been seen to fail to start on a busy
+# machine, so a failed preparation is tried again from the start, and its
+# log, with Wine's error messages, is shown only if every try failed.
+if [[ ! -f "$WINEPREFIX/.prepared" ]]; then
   echo "test-windows: preparing the Wine prefix $WINEPREFIX"
-  wineboot --init
-  wineserver -w
-  # Wine draws the window frames itself: there is no window manager here.
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null
-  wineserver -w
+  prepare_log="$(mktemp)"
+  for attempt in 1 2 3; do
+    if WINEDEBUG=err+all prepare_prefix >>"$prepare_log" 2>&1; then
+      break
+    fi
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+    if ((attempt == 3)); then
+      cat "$prepare_log" >&2
+      echo "test-windows: the Wine prefix could not be prepared" >&2
+      exit 1
+    fi
+    echo "test-windows: preparing the Wine prefix failed; trying again"
+  done
+  rm -f "$prepare_log"
 fi
 # One Wine server and one set of Wine's own services for the whole run: each
 # program then starts in a fraction of a second instead of several. They are
