@@ -31,23 +31,20 @@ unsigned char* Compress(unsigned char* data, int length, int* outLength, int /*q
   return out;
 }
 
-}  // namespace
-
-#define STB_IMAGE_WRITE_IMPLEMENTATION
-#define STBI_WRITE_NO_STDIO
-#define STBIW_ZLIB_COMPRESS Compress
-#include <stb_image_write.h>
-
-namespace {
-
 constexpr int kUpFilter = 2;
 
+// stb_image_write's sink for the PNG bytes.
 void Append(void* context, void* data, int size) {
   static_cast<std::string*>(context)->append(static_cast<const char*>(data),
                                              static_cast<std::size_t>(size));
 }
 
 }  // namespace
+
+#define STB_IMAGE_WRITE_IMPLEMENTATION
+#define STBI_WRITE_NO_STDIO
+#define STBIW_ZLIB_COMPRESS Compress
+#include <stb_image_write.h>
 
 PngOutput::PngOutput(double scale)
     : surface_(dialog_units::kClientWidth, dialog_units::kClientHeight, scale) {}
