@@ -126,9 +126,8 @@ void Run(std::span<char* const> arguments, const PlayerStreams& streams) {
     throw Refusal{"line " + std::to_string(error->line) + ": " + error->message, kUsageError};
   }
   const Script& commands = std::get<Script>(script);
-  if (options.countsFile == "-" && std::ranges::any_of(commands, [](const Command& command) {
-        return command.kind == CommandKind::kState;
-      })) {
+  if (options.countsFile == "-" &&
+      std::ranges::find(commands, CommandKind::kState, &Command::kind) != commands.end()) {
     throw Refusal{std::string(kCountsBesideShapes), kUsageError, true};
   }
   Replay(options, commands, streams);
