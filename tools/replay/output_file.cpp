@@ -80,12 +80,10 @@ bool RemoveFrames(const char* folder) {
   if (length + 32 <= sizeof path) {
     std::memcpy(path, folder, length);
     path[length] = '/';
-    for (std::int64_t tick = 1;; ++tick) {
-      *FormatFrameName(path + length + 1, tick) = '\0';
-      if (!RemoveEntry(path)) {
-        break;
-      }
-    }
+    std::int64_t tick = 0;
+    do {
+      *FormatFrameName(path + length + 1, ++tick) = '\0';
+    } while (RemoveEntry(path));
   }
   return RemoveEntry(folder);
 }
