@@ -80,12 +80,10 @@ bool RemoveFrames(const char* folder) {
   if (length + 32 <= sizeof path) {
     std::memcpy(path, folder, length);
     path[length] = '/';
-    for (std::int64_t tick = 1;; ++tick) {
-      *FormatFrameName(path + length + 1, tick) = '\0';
-      if (!RemoveEntry(path)) {
-        break;
-      }
-    }
+    std::int64_t tick = 0;
+    do {
+      *FormatFrameName(path + length + 1, ++tick) = '\0';
+    } while (RemoveEntry(path));
   }
   return RemoveEntry(folder);
 }
@@ -177,10 +175,9 @@ std::optional<std::string> OutputFile::Publish() {
 std::unique_ptr<FramesFolder> FramesFolder::Open(const std::string& folder, bool overwrite) {
   std::unique_ptr<FramesFolder> frames(new FramesFolder(folder));
   std::error_code error;
-  const bool existed = fs::exists(folder, error);
   // Made before it is held, and so not held by the signal handler when it
   // could not be made.
-  if (!existed && fs::create_directories(folder, error)) {
+  if (!fs::exists(folder, error) && fs::create_directories(folder, error)) {
     frames->made_.emplace(folder, RemoveEntry);
   }
   if (error) {

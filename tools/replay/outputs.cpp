@@ -35,16 +35,14 @@ Outputs::Outputs(const Options& options, const PlayerStreams& streams)
   if (options_.pngFile) {
     pngFile_ = Created(*options_.pngFile);
   }
-  if (options_.countsFile && *options_.countsFile != "-") {
+  if (options_.countsFile == "-") {
+    counts_ = &text_;
+  } else if (options_.countsFile) {
     countsFile_ = Created(*options_.countsFile);
+    counts_ = &countsStream_.emplace(countsFile_->Stream());
   }
   if (options_.framesDir) {
     frames_ = FramesFolder::Open(*options_.framesDir, options_.overwrite);
-  }
-  if (countsFile_) {
-    counts_ = &countsStream_.emplace(countsFile_->Stream());
-  } else if (options_.countsFile) {
-    counts_ = &text_;
   }
   if (options_.pngFile || options_.framesDir) {
     picture_ = std::make_unique<PngOutput>(options_.scale);

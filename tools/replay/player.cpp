@@ -6,6 +6,7 @@
 #include <new>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -28,17 +29,15 @@ constexpr std::size_t kMaxScriptBytes = std::size_t{64} << 20;
 // with the frames.
 std::optional<std::string> PathsClash(const Options& options) {
   std::vector<std::pair<std::string, const std::string*>> named;
-  if (options.scriptFile && *options.scriptFile != "-") {
-    named.emplace_back("the script", &*options.scriptFile);
-  }
-  if (options.pngFile) {
-    named.emplace_back("--png", &*options.pngFile);
-  }
-  if (options.framesDir) {
-    named.emplace_back("--frames", &*options.framesDir);
-  }
-  if (options.countsFile && *options.countsFile != "-") {
-    named.emplace_back("--counts", &*options.countsFile);
+  // The script's and the counts' "-" is a standard stream, not a file.
+  for (const auto& [what, path, dashIsStream] :
+       {std::tuple{"the script", &options.scriptFile, true},
+        {"--png", &options.pngFile, false},
+        {"--frames", &options.framesDir, false},
+        {"--counts", &options.countsFile, true}}) {
+    if (*path && !(dashIsStream && **path == "-")) {
+      named.emplace_back(what, &**path);
+    }
   }
   for (std::size_t i = 0; i < named.size(); ++i) {
     for (std::size_t j = i + 1; j < named.size(); ++j) {
@@ -126,9 +125,8 @@ void Run(std::span<char* const> arguments, const PlayerStreams& streams) {
     throw Refusal{"line " + std::to_string(error->line) + ": " + error->message, kUsageError};
   }
   const Script& commands = std::get<Script>(script);
-  if (options.countsFile == "-" && std::ranges::any_of(commands, [](const Command& command) {
-        return command.kind == CommandKind::kState;
-      })) {
+  if (options.countsFile == "-" &&
+      std::ranges::find(commands, CommandKind::kState, &Command::kind) != commands.end()) {
     throw Refusal{std::string(kCountsBesideShapes), kUsageError, true};
   }
   Replay(options, commands, streams);

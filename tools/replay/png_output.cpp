@@ -17,33 +17,26 @@
 namespace {
 
 constexpr int kLevel = 3;
-constexpr int kWindowBits = 15;
-constexpr int kMemoryLevel = 8;
 
 // stb_image_write's hook for the zlib stream; it frees the result with free().
+// compress2 is deflate with its default window and memory, in one call.
 unsigned char* Compress(unsigned char* data, int length, int* outLength, int /*quality*/) {
-  z_stream stream{};
-  if (deflateInit2(&stream, kLevel, Z_DEFLATED, kWindowBits, kMemoryLevel, Z_DEFAULT_STRATEGY) !=
-      Z_OK) {
-    return nullptr;
-  }
-  const uLong capacity = deflateBound(&stream, static_cast<uLong>(length));
-  auto* out = static_cast<unsigned char*>(std::malloc(capacity));
-  int result = Z_MEM_ERROR;
-  if (out != nullptr) {
-    stream.next_in = data;
-    stream.avail_in = static_cast<uInt>(length);
-    stream.next_out = out;
-    stream.avail_out = static_cast<uInt>(capacity);
-    result = deflate(&stream, Z_FINISH);
-  }
-  deflateEnd(&stream);
-  if (result != Z_STREAM_END) {
+  uLongf size = compressBound(static_cast<uLong>(length));
+  auto* out = static_cast<unsigned char*>(std::malloc(size));
+  if (out == nullptr || compress2(out, &size, data, static_cast<uLong>(length), kLevel) != Z_OK) {
     std::free(out);
     return nullptr;
   }
-  *outLength = static_cast<int>(stream.total_out);
+  *outLength = static_cast<int>(size);
   return out;
+}
+
+constexpr int kUpFilter = 2;
+
+// stb_image_write's sink for the PNG bytes.
+void Append(void* context, void* data, int size) {
+  static_cast<std::string*>(context)->append(static_cast<const char*>(data),
+                                             static_cast<std::size_t>(size));
 }
 
 }  // namespace
@@ -52,17 +45,6 @@ unsigned char* Compress(unsigned char* data, int length, int* outLength, int /*q
 #define STBI_WRITE_NO_STDIO
 #define STBIW_ZLIB_COMPRESS Compress
 #include <stb_image_write.h>
-
-namespace {
-
-constexpr int kUpFilter = 2;
-
-void Append(void* context, void* data, int size) {
-  static_cast<std::string*>(context)->append(static_cast<const char*>(data),
-                                             static_cast<std::size_t>(size));
-}
-
-}  // namespace
 
 PngOutput::PngOutput(double scale)
     : surface_(dialog_units::kClientWidth, dialog_units::kClientHeight, scale) {}

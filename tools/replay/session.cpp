@@ -85,33 +85,23 @@ void Session::SetIterationText(std::string_view text) {
   iterationText_ = text;
 }
 
-namespace {
-
-void PrintPlants(Output& out, const ReplayKind& kind, const CWorld& world) {
-  for (std::int32_t i = 0; i < world.*kind.count; ++i) {
-    const Plant& plant = world.plants[i];
-    out << kind.name << ' ' << i << " id " << plant.id << " at " << plant.x << ' ' << plant.y
-        << " growth " << plant.growth;
-    out.EndLine();
-  }
-}
-
-void PrintAnimals(Output& out, const ReplayKind& kind, const CWorld& world) {
-  for (std::int32_t i = 0; i < world.*kind.count; ++i) {
-    const Animal& animal = (world.*kind.animals->table)[i];
-    out << kind.name << ' ' << i << " id " << animal.id << " at " << animal.x << ' ' << animal.y
-        << " heading " << animal.heading << " energy " << animal.energy;
-    out.EndLine();
-  }
-}
-
-}  // namespace
-
 void Session::PrintState() {
   out_ << "state";
   out_.EndLine();
   for (const ReplayKind& kind : kReplayKinds) {
-    kind.animals != nullptr ? PrintAnimals(out_, kind, world_) : PrintPlants(out_, kind, world_);
+    for (std::int32_t i = 0; i < world_.*kind.count; ++i) {
+      out_ << kind.name << ' ' << i;
+      if (kind.animals == nullptr) {
+        const Plant& plant = world_.plants[i];
+        out_ << " id " << plant.id << " at " << plant.x << ' ' << plant.y << " growth "
+             << plant.growth;
+      } else {
+        const Animal& animal = (world_.*kind.animals->table)[i];
+        out_ << " id " << animal.id << " at " << animal.x << ' ' << animal.y << " heading "
+             << animal.heading << " energy " << animal.energy;
+      }
+      out_.EndLine();
+    }
   }
   out_ << "schedule legLength " << schedule_.legLength << " legStep " << schedule_.legStep
        << " iterationCount " << world_.iterationCount;
