@@ -89,7 +89,7 @@ prepare_prefix() {
     wineserver -w &&
     touch "$WINEPREFIX/.prepared"
 }
-# A new prefix's first programs have been seen to fail to start on a busy
+# A new prefix's first program has been seen to fail to start on a fresh CI
 # machine, so a failed preparation is tried again from the start, and its
 # log, with Wine's error messages, is shown only if every try failed.
 if [[ ! -f "$WINEPREFIX/.prepared" ]]; then
@@ -103,6 +103,7 @@ if [[ ! -f "$WINEPREFIX/.prepared" ]]; then
     wineserver -w 2>/dev/null || true
     if ((attempt == 3)); then
       cat "$prepare_log" >&2
+      rm -f "$prepare_log"
       echo "test-windows: the Wine prefix could not be prepared" >&2
       exit 1
     fi
