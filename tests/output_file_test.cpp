@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "replay/output.h"
+#include "replay/player.h"
 #include "scratch_folder.h"
 
 namespace fs = std::filesystem;
@@ -36,27 +37,26 @@ class OutputFileTest : public ScratchFolderTest {
   }
 
   static std::unique_ptr<OutputFile> Created(const std::string& path) {
-    auto created = OutputFile::Create(path);
-    if (auto* reason = std::get_if<std::string>(&created)) {
-      ADD_FAILURE() << path << ": " << *reason;
+    try {
+      return OutputFile::Create(path);
+    } catch (const Refusal& refusal) {
+      ADD_FAILURE() << refusal.message;
       return nullptr;
     }
-    return std::move(std::get<std::unique_ptr<OutputFile>>(created));
   }
 
-  // Writes a whole file as a run does; on failure gives the reason.
+  // Writes a whole file as a run does; on failure gives the message.
   static std::optional<std::string> WriteWholeFile(const std::string& path,
                                                    std::string_view bytes) {
-    auto created = OutputFile::Create(path);
-    if (auto* reason = std::get_if<std::string>(&created)) {
-      return *reason;
+    try {
+      auto file = OutputFile::Create(path);
+      file->Write(bytes);
+      file->Finish();
+      file->Publish();
+      return std::nullopt;
+    } catch (const Refusal& refusal) {
+      return refusal.message;
     }
-    OutputFile& file = *std::get<std::unique_ptr<OutputFile>>(created);
-    auto reason = file.Write(bytes);
-    if (!reason) {
-      reason = file.Finish();
-    }
-    return reason ? reason : file.Publish();
   }
 };
 
@@ -64,12 +64,12 @@ TEST_F(OutputFileTest, TheOldFileStaysUntilTheNewOneIsCommitted) {
   Put("counts.csv", "old");
   auto file = Created(Path("counts.csv"));
   ASSERT_TRUE(file);
-  EXPECT_FALSE(file->Write("new"));
+  file->Write("new");
   EXPECT_EQ(Contents(Path("counts.csv")), "old");
   EXPECT_EQ(EntryCount(), 2u);
-  EXPECT_FALSE(file->Finish());
+  file->Finish();
   EXPECT_EQ(Contents(Path("counts.csv")), "old");
-  EXPECT_FALSE(file->Publish());
+  file->Publish();
   EXPECT_EQ(Contents(Path("counts.csv")), "new");
   EXPECT_EQ(EntryCount(), 1u);
 }
@@ -88,13 +88,10 @@ TEST_F(OutputFileTest, AFileDroppedUnfinishedLeavesNothing) {
 }
 
 TEST_F(OutputFileTest, AMissingFolderOrAFolderInPlaceOfTheFileIsRefusedAtOnce) {
-  auto missing = OutputFile::Create(Path("none/x.png"));
-  ASSERT_TRUE(std::holds_alternative<std::string>(missing));
-  EXPECT_EQ(std::get<std::string>(missing), "No such file or directory");
+  EXPECT_EQ(WriteWholeFile(Path("none/x.png"), ""),
+            "cannot write '" + Path("none/x.png") + "': No such file or directory");
   fs::create_directory(folder / "sub");
-  auto directory = OutputFile::Create(Path("sub"));
-  ASSERT_TRUE(std::holds_alternative<std::string>(directory));
-  EXPECT_EQ(std::get<std::string>(directory), "Is a directory");
+  EXPECT_EQ(WriteWholeFile(Path("sub"), ""), "cannot write '" + Path("sub") + "': Is a directory");
 }
 
 TEST_F(OutputFileTest, ALinkIsFollowedToTheFileItNames) {
@@ -108,7 +105,8 @@ TEST_F(OutputFileTest, ALinkIsFollowedToTheFileItNames) {
 TEST_F(OutputFileTest, ADeviceIsWrittenInPlace) {
   EXPECT_FALSE(WriteWholeFile("/dev/null", "anything"));
   EXPECT_TRUE(fs::is_character_file("/dev/null"));
-  EXPECT_EQ(WriteWholeFile("/dev/full", std::string(1 << 16, 'x')), "No space left on device");
+  EXPECT_EQ(WriteWholeFile("/dev/full", std::string(1 << 16, 'x')),
+            "cannot write '/dev/full': No space left on device");
 }
 
 TEST_F(OutputFileTest, AReplacedFileKeepsItsPermissionBits) {

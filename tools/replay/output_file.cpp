@@ -90,44 +90,45 @@ bool RemoveFrames(const char* folder) {
 
 }  // namespace
 
-std::variant<std::unique_ptr<OutputFile>, std::string> OutputFile::Create(const std::string& path) {
+std::unique_ptr<OutputFile> OutputFile::Create(const std::string& path) {
+  // Made first, so that its destructor removes whatever it has made when a
+  // later step refuses.
+  std::unique_ptr<OutputFile> file(new OutputFile(path));
   std::error_code error;
-  fs::path target = path;
-  const fs::file_status status = fs::status(target, error);
+  const fs::file_status status = fs::status(path, error);
   if (fs::is_directory(status)) {
-    return std::make_error_code(std::errc::is_a_directory).message();
+    file->Refuse(std::make_error_code(std::errc::is_a_directory).message());
   }
   if (fs::exists(status) && !fs::is_regular_file(status)) {
-    std::FILE* stream = std::fopen(path.c_str(), "wb");
-    if (stream == nullptr) {
-      return std::string(std::strerror(errno));
+    file->stream_ = std::fopen(path.c_str(), "wb");
+    if (file->stream_ == nullptr) {
+      file->Refuse(std::strerror(errno));
     }
-    return std::unique_ptr<OutputFile>(new OutputFile(stream, path));
+    return file;
   }
   if (fs::is_regular_file(status)) {
     // Through a link the file it names is replaced, as a plain write would.
-    target = fs::canonical(target, error);
+    file->target_ = fs::canonical(path, error).string();
     if (error) {
-      return error.message();
+      file->Refuse(error.message());
     }
   }
-  for (const fs::path& refusing : {target, FolderOf(target)}) {
+  for (const fs::path& refusing : {fs::path(file->target_), FolderOf(file->target_)}) {
     if (auto reason = ReplacingRefused(refusing.string())) {
-      return *reason;
+      file->Refuse(*reason);
     }
   }
-  std::unique_ptr<OutputFile> file(new OutputFile(nullptr, target.string()));
   const auto create = [&file](const std::string& temporary) {
     file->stream_ = CreateExclusive(temporary);
     return file->stream_ != nullptr ? 0 : errno;
   };
-  if (auto reason = MakeTemporary(target, RemoveEntry, create, file->temporary_)) {
-    return *reason;
+  if (auto reason = MakeTemporary(file->target_, RemoveEntry, create, file->temporary_)) {
+    file->Refuse(*reason);
   }
   if (fs::is_regular_file(status)) {
     fs::permissions(file->temporary_->path(), status.permissions(), error);
     if (error) {
-      return error.message();
+      file->Refuse(error.message());
     }
   }
   return file;
@@ -142,38 +143,39 @@ OutputFile::~OutputFile() {
   }
 }
 
-std::optional<std::string> OutputFile::Write(std::string_view bytes) {
+void OutputFile::Write(std::string_view bytes) {
   if (std::fwrite(bytes.data(), 1, bytes.size(), stream_) != bytes.size()) {
-    return std::strerror(errno);
+    Refuse(std::strerror(errno));
   }
-  return std::nullopt;
 }
 
-std::optional<std::string> OutputFile::Finish() {
+void OutputFile::Finish() {
   std::FILE* stream = std::exchange(stream_, nullptr);
   const bool flushed = std::fflush(stream) == 0 && std::ferror(stream) == 0;
   const int flushError = errno;
   if (std::fclose(stream) != 0 || !flushed) {
-    return std::strerror(flushed ? errno : flushError);
+    Refuse(std::strerror(flushed ? errno : flushError));
   }
-  return std::nullopt;
 }
 
-std::optional<std::string> OutputFile::Publish() {
+void OutputFile::Publish() {
   if (!temporary_) {
-    return std::nullopt;
+    return;
   }
   std::error_code error;
   fs::rename(temporary_->path(), target_, error);
   if (error) {
-    return error.message();
+    Refuse(error.message());
   }
   temporary_.reset();
-  return std::nullopt;
 }
 
-std::unique_ptr<FramesFolder> FramesFolder::Open(const std::string& folder, bool overwrite) {
-  std::unique_ptr<FramesFolder> frames(new FramesFolder(folder));
+void OutputFile::Refuse(std::string_view reason) const {
+  throw Refusal{"cannot write " + Quoted(name_) + ": " + std::string(reason)};
+}
+
+std::unique_ptr<RunOutput> FramesFolder::Open(const std::string& folder, OutputSources& sources) {
+  std::unique_ptr<FramesFolder> frames(new FramesFolder(folder, sources.Picture()));
   std::error_code error;
   // Made before it is held, and so not held by the signal handler when it
   // could not be made.
@@ -199,7 +201,7 @@ std::unique_ptr<FramesFolder> FramesFolder::Open(const std::string& folder, bool
   if (error) {
     throw Refusal{"cannot read " + Quoted(folder) + ": " + error.message()};
   }
-  if (!frames->oldFrames_.empty() && !overwrite) {
+  if (!frames->oldFrames_.empty() && !sources.options.overwrite) {
     throw Refusal{Quoted(folder) + " already holds frames; give --overwrite to replace them"};
   }
   const std::string cannotWrite = "cannot write " + Quoted(folder + "/" + FrameName(1)) + ": ";
@@ -229,11 +231,11 @@ FramesFolder::~FramesFolder() {
   }
 }
 
-std::optional<std::string> FramesFolder::Write(std::int64_t tick,
-                                               const std::optional<std::string>& png) {
+void FramesFolder::AfterTick(std::int64_t tick, const CWorld& /*world*/) {
   const std::string cannotWrite = "cannot write " + Quoted(folder_ + "/" + FrameName(tick)) + ": ";
+  const std::optional<std::string> png = picture_.Encode();
   if (!png) {
-    return cannotWrite + "cannot encode the picture";
+    throw Refusal{cannotWrite + "cannot encode the picture"};
   }
   std::FILE* file = std::fopen((staging_->path() + "/" + FrameName(tick)).c_str(), "wb");
   const bool written = file != nullptr &&
@@ -241,10 +243,9 @@ std::optional<std::string> FramesFolder::Write(std::int64_t tick,
                        std::fflush(file) == 0;
   const int reason = errno;
   if ((file != nullptr && std::fclose(file) != 0) || !written) {
-    return cannotWrite + std::strerror(written ? errno : reason);
+    throw Refusal{cannotWrite + std::strerror(written ? errno : reason)};
   }
   written_ = tick;
-  return std::nullopt;
 }
 
 void FramesFolder::Publish() {

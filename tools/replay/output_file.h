@@ -6,7 +6,8 @@
 // place: until then the old file stays as it was, and a file dropped
 // unpublished, also at a stop by signal, leaves nothing behind. The new file
 // takes the old one's permission bits. A device or a pipe (/dev/stdout, a
-// FIFO) cannot be replaced and is written in place.
+// FIFO) cannot be replaced and is written in place. Every step refuses by
+// throwing the Refusal: "cannot write 'NAME': reason".
 #pragma once
 
 #include <cstdint>
@@ -15,34 +16,35 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
+#include "replay/run_output.h"
 #include "replay/stop_signal.h"
 
 class OutputFile {
  public:
-  // Makes the file ready to be written; on failure gives the reason.
-  static std::variant<std::unique_ptr<OutputFile>, std::string> Create(const std::string& path);
-
+  // Makes the file ready to be written.
+  static std::unique_ptr<OutputFile> Create(const std::string& path);
   OutputFile(const OutputFile&) = delete;
   OutputFile& operator=(const OutputFile&) = delete;
   ~OutputFile();
 
   std::FILE* Stream() const { return stream_; }
 
-  // Writes all of `bytes`; on failure gives the reason.
-  std::optional<std::string> Write(std::string_view bytes);
-  // Flushes and closes the file, which completes one written in place; on
-  // failure gives the reason.
-  std::optional<std::string> Finish();
-  // Renames a finished temporary file into place; on failure gives the reason.
-  std::optional<std::string> Publish();
+  // Writes all of `bytes`.
+  void Write(std::string_view bytes);
+  // Flushes and closes the file, which completes one written in place.
+  void Finish();
+  // Renames a finished temporary file into place.
+  void Publish();
+  // Refuses the file for `reason`.
+  [[noreturn]] void Refuse(std::string_view reason) const;
 
  private:
-  OutputFile(std::FILE* stream, std::string target) : stream_(stream), target_(std::move(target)) {}
+  explicit OutputFile(const std::string& path) : name_(path), target_(path) {}
 
-  std::FILE* stream_;
+  std::string name_;  // as the user gave it
+  std::FILE* stream_ = nullptr;
   std::string target_;
   std::optional<Temporary> temporary_;  // none when written in place
 };
@@ -54,24 +56,21 @@ class OutputFile {
 // there: a run that fails or is stopped leaves the folder as it found it.
 // The folder is made if need be and held by this run alone; a second run
 // into it is refused.
-class FramesFolder {
+class FramesFolder : public RunOutput {
  public:
-  // On failure throws the Refusal.
-  static std::unique_ptr<FramesFolder> Open(const std::string& folder, bool overwrite);
-  FramesFolder(const FramesFolder&) = delete;
-  FramesFolder& operator=(const FramesFolder&) = delete;
-  ~FramesFolder();
+  static std::unique_ptr<RunOutput> Open(const std::string& folder, OutputSources& sources);
+  ~FramesFolder() override;
 
-  // Writes the picture after `tick`, none when it could not be encoded; on
-  // failure gives the whole message.
-  std::optional<std::string> Write(std::int64_t tick, const std::optional<std::string>& png);
-  // On failure throws the Refusal.
-  void Publish();
+  // Writes the picture after `tick`.
+  void AfterTick(std::int64_t tick, const CWorld& world) override;
+  void Publish() override;
 
  private:
-  explicit FramesFolder(std::string folder) : folder_(std::move(folder)) {}
+  FramesFolder(std::string folder, PngOutput& picture)
+      : folder_(std::move(folder)), picture_(picture) {}
 
   std::string folder_;
+  PngOutput& picture_;
   int lock_ = -1;
   std::optional<Temporary> made_;     // the folder itself, when this run made it
   std::optional<Temporary> staging_;  // the hidden folder the frames are written to

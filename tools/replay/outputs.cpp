@@ -1,117 +1,69 @@
 #include "replay/outputs.h"
 
-#include <variant>
-
-#include "replay/kinds.h"
-#include "replay/quote.h"
+#include "replay/counts_output.h"
+#include "replay/output_file.h"
+#include "replay/png_file.h"
+#include "replay/stop_signal.h"
 
 namespace {
 
-std::string CannotWrite(const std::string& path) {
-  return "cannot write " + Quoted(path) + ": ";
+template <class Kind>
+std::unique_ptr<RunOutput> Open(const std::string& path, OutputSources& sources) {
+  return std::make_unique<Kind>(path, sources);
 }
 
-void Check(const std::optional<std::string>& reason, const std::string& path) {
-  if (reason) {
-    throw Refusal{CannotWrite(path) + *reason};
-  }
-}
-
-std::unique_ptr<OutputFile> Created(const std::string& path) {
-  auto created = OutputFile::Create(path);
-  if (const auto* reason = std::get_if<std::string>(&created)) {
-    Check(*reason, path);
-  }
-  return std::move(std::get<std::unique_ptr<OutputFile>>(created));
-}
+constexpr OutputKind kKinds[] = {
+    {"--png", &Options::pngFile, false, Open<PngFile>},
+    {"--frames", &Options::framesDir, false, FramesFolder::Open},
+    {"--counts", &Options::countsFile, true, Open<CountsOutput>},
+};
 
 }  // namespace
 
+const std::span<const OutputKind> kOutputKinds = kKinds;
+
 Outputs::Outputs(const Options& options, const PlayerStreams& streams)
-    : options_(options), text_(streams.output) {
+    : text_(streams.output), sources_(options, text_) {
   if (streams.outputClosed) {
     text_.MarkClosed();
   }
-  if (options_.pngFile) {
-    pngFile_ = Created(*options_.pngFile);
+  for (const OutputKind& kind : kOutputKinds) {
+    if (const std::optional<std::string>& path = options.*kind.path) {
+      outputs_.push_back(kind.open(*path, sources_));
+    }
   }
-  if (options_.countsFile == "-") {
-    counts_ = &text_;
-  } else if (options_.countsFile) {
-    countsFile_ = Created(*options_.countsFile);
-    counts_ = &countsStream_.emplace(countsFile_->Stream());
-  }
-  if (options_.framesDir) {
-    frames_ = FramesFolder::Open(*options_.framesDir, options_.overwrite);
-  }
-  if (options_.pngFile || options_.framesDir) {
-    picture_ = std::make_unique<PngOutput>(options_.scale);
-  }
-  if (options_.draw && picture_) {
-    board_ = &both_.emplace(shapes_, picture_->Surface());
-  } else if (options_.draw) {
+  PngOutput* picture = sources_.PictureIfMade();
+  if (options.draw && picture != nullptr) {
+    board_ = &both_.emplace(shapes_, picture->Surface());
+  } else if (options.draw) {
     board_ = &shapes_;
-  } else if (picture_) {
-    board_ = &picture_->Surface();
-  }
-  if (counts_ != nullptr) {
-    *counts_ << "tick";
-    for (const ReplayKind& kind : kReplayKinds) {
-      *counts_ << ',' << kind.name << 's';
-    }
-    counts_->EndLine();
+  } else if (picture != nullptr) {
+    board_ = &picture->Surface();
   }
 }
 
-bool Outputs::AfterTick(std::int64_t tick, const CWorld& world) {
-  if (counts_ != nullptr) {
-    *counts_ << tick;
-    for (const ReplayKind& kind : kReplayKinds) {
-      *counts_ << ',' << world.*kind.count;
-    }
-    counts_->EndLine();
+void Outputs::AfterTick(std::int64_t tick, const CWorld& world) {
+  for (const std::unique_ptr<RunOutput>& output : outputs_) {
+    output->AfterTick(tick, world);
   }
-  if (frames_) {
-    framesFailure_ = frames_->Write(tick, picture_->Encode());
-  }
-  return !Failure();
+  CheckText();
 }
 
-std::optional<std::string> Outputs::Failure() const {
+void Outputs::CheckText() const {
   if (text_.failure()) {
-    return "cannot write standard output: " + *text_.failure();
+    throw Refusal{"cannot write standard output: " + *text_.failure()};
   }
-  if (countsStream_ && countsStream_->failure()) {
-    return CannotWrite(*options_.countsFile) + *countsStream_->failure();
-  }
-  return framesFailure_;
 }
 
 void Outputs::Commit() {
   text_.Flush();
-  if (countsStream_) {
-    countsStream_->Flush();
-  }
-  if (auto failure = Failure()) {
-    throw Refusal{std::move(*failure)};
-  }
-  if (countsFile_) {
-    Check(countsFile_->Finish(), *options_.countsFile);
-  }
-  if (pngFile_) {
-    const std::optional<std::string> png = picture_->Encode();
-    Check(png ? pngFile_->Write(*png) : "cannot encode the picture", *options_.pngFile);
-    Check(pngFile_->Finish(), *options_.pngFile);
+  CheckText();
+  for (const std::unique_ptr<RunOutput>& output : outputs_) {
+    output->Finish();
   }
   // Every output is complete: from here on a stop signal comes too late.
   HoldStopSignals();
-  for (const auto& [file, path] : {std::pair{countsFile_.get(), options_.countsFile},
-                                   std::pair{pngFile_.get(), options_.pngFile}}) {
-    if (file != nullptr) {
-      Check(file->Publish(), *path);
-    }
-  }
-  if (frames_) {
-    frames_->Publish();
+  for (const std::unique_ptr<RunOutput>& output : outputs_) {
+    output->Publish();
   }
 }

@@ -6,7 +6,6 @@
 #include <new>
 #include <optional>
 #include <string>
-#include <tuple>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -29,14 +28,14 @@ constexpr std::size_t kMaxScriptBytes = std::size_t{64} << 20;
 // with the frames.
 std::optional<std::string> PathsClash(const Options& options) {
   std::vector<std::pair<std::string, const std::string*>> named;
-  // The script's and the counts' "-" is a standard stream, not a file.
-  for (const auto& [what, path, dashIsStream] :
-       {std::tuple{"the script", &options.scriptFile, true},
-        {"--png", &options.pngFile, false},
-        {"--frames", &options.framesDir, false},
-        {"--counts", &options.countsFile, true}}) {
-    if (*path && !(dashIsStream && **path == "-")) {
-      named.emplace_back(what, &**path);
+  // The script's "-" is standard input and the counts' standard output, not a file.
+  if (options.scriptFile && *options.scriptFile != "-") {
+    named.emplace_back("the script", &*options.scriptFile);
+  }
+  for (const OutputKind& kind : kOutputKinds) {
+    const std::optional<std::string>& path = options.*kind.path;
+    if (path && !(kind.dashIsStandardOutput && *path == "-")) {
+      named.emplace_back(kind.option, &*path);
     }
   }
   for (std::size_t i = 0; i < named.size(); ++i) {
@@ -95,7 +94,10 @@ void Replay(const Options& options, const Script& script, const PlayerStreams& s
   if (options.countsFile == "-") {
     session.OmitReports();
   }
-  session.AfterEveryTick([&](std::int64_t tick) { return outputs.AfterTick(tick, world); });
+  session.AfterEveryTick([&](std::int64_t tick) {
+    outputs.AfterTick(tick, world);
+    return true;
+  });
   session.Run(script);
   outputs.Commit();
 }
