@@ -22,10 +22,16 @@
 #define IDC_REPORT     1009
 
 #define IDM_ABOUTBOX   0x0010
+#define IDM_CHART      0x0020
+#define IDM_STEP       0x0030
 
 // The About entry of the system menu (string IDS_ABOUTBOX) and of the context
 // menus; A is its mnemonic.
 #define IDS_ABOUTBOX_TEXT "&About Pastura..."
+// The entries that follow it: the Populations window, shown or hidden, and
+// one step.
+#define IDM_CHART_TEXT "&Populations"
+#define IDM_STEP_TEXT  "&Step"
 
 // The main dialog, its controls in tab order.
 #define IDD_SIM_DIALOG_CAPTION      "Pastura"

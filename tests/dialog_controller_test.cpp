@@ -28,6 +28,7 @@ class RecordingWindow : public DialogWindow {
   DrawContext& Board() override { return board; }
   void EraseBoard() override { erasedAt.push_back(board.shapes.size()); }
   void ShowBoard() override { shownAt.push_back(board.shapes.size()); }
+  void ShowPopulations() override { ++populationsShown; }
 
   bool Running(int id) const { return timers.count(id) > 0; }
 
@@ -38,6 +39,7 @@ class RecordingWindow : public DialogWindow {
   RecordingDrawContext board;
   std::vector<std::size_t> erasedAt;  // the number of shapes drawn before each erase
   std::vector<std::size_t> shownAt;
+  int populationsShown = 0;
 };
 
 constexpr std::size_t kGridCells = kBoardCells * kBoardCells;
@@ -128,6 +130,29 @@ TEST_F(DialogControllerTest, SpawnsDrawAtOnceWithoutErasingOrReporting) {
   EXPECT_TRUE(window.erasedAt.empty());
   EXPECT_EQ(window.reportsShown, 0);
   EXPECT_TRUE(window.timers.empty());
+}
+
+TEST_F(DialogControllerTest, StepIsOneTickOfTheStepTimerWhetherSteppingOrNot) {
+  world.AddPlant(2, 8);
+  dialog.OnShowWindow(true);
+  dialog.OnStep();
+  EXPECT_EQ(window.label, "0");
+  EXPECT_TRUE(window.timers.empty());
+  dialog.OnMove();
+  dialog.OnStep();
+  EXPECT_EQ(window.label, "1");
+  EXPECT_EQ(window.timers, (std::map<int, int>{{TIMER_STEP, 200}}));
+}
+
+TEST_F(DialogControllerTest, EveryTickIsRecordedAndEveryTickOrSpawnShown) {
+  dialog.OnPlant();
+  dialog.OnHerbivore();
+  dialog.OnTimer(TIMER_STEP);
+  dialog.OnCarnivore();
+  EXPECT_EQ(window.populationsShown, 4);
+  EXPECT_EQ(dialog.History().Ticks(), 1);
+  EXPECT_EQ(dialog.History().Columns()[0].high, (std::array<std::uint8_t, 3>{1, 1, 0}));
+  EXPECT_EQ(dialog.Counts(), (Populations{1, 1, 1}));
 }
 
 TEST_F(DialogControllerTest, PaintLeavesTheWorldAsItIs) {

@@ -24,16 +24,19 @@ bool DialogController::OnCommand(int id) {
 void DialogController::OnPlant() {
   world_.SpawnPlant(window_.Board());
   window_.ShowBoard();
+  window_.ShowPopulations();
 }
 
 void DialogController::OnHerbivore() {
   world_.SpawnHerbivore(window_.Board());
   window_.ShowBoard();
+  window_.ShowPopulations();
 }
 
 void DialogController::OnCarnivore() {
   world_.SpawnCarnivore(window_.Board());
   window_.ShowBoard();
+  window_.ShowPopulations();
 }
 
 // The empty grid until the next redraw.
@@ -62,6 +65,10 @@ void DialogController::OnStart() {
   OnMove();
 }
 
+void DialogController::OnStep() {
+  OnTimer(TIMER_STEP);
+}
+
 void DialogController::OnShowWindow(bool) {
   window_.StartTimer(TIMER_STARTUP, kStartupPeriodMs);
 }
@@ -69,9 +76,11 @@ void DialogController::OnShowWindow(bool) {
 void DialogController::OnTimer(int) {
   window_.EraseBoard();
   Tick(world_, schedule_, *this);
+  history_.Record(Counts());
   window_.ShowReport(std::span<const std::string>(report_.data(), reportLines_));
   window_.SetIterationText(iterationText_);
   window_.ShowBoard();
+  window_.ShowPopulations();
 }
 
 void DialogController::ClearReport() {

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "app/dialog_window.h"
+#include "app/population_history.h"
 #include "app/timers.h"
 #include "resource.h"
 #include "sim/tick.h"
@@ -39,11 +40,16 @@ class DialogController : private TickHost {
   void OnRedraw();
   void OnStop();
   void OnStart();
+  void OnStep();
 
   // The window was shown or hidden.
   void OnShowWindow(bool shown);
   // Timer `id` fired: one tick, whichever timer it was.
   void OnTimer(int id);
+
+  // The counts after every tick so far, and the counts now.
+  const PopulationHistory& History() const { return history_; }
+  Populations Counts() const { return CountPopulations(world_); }
 
  private:
   // TickHost: the tick's lines are collected and handed over in one piece.
@@ -56,6 +62,7 @@ class DialogController : private TickHost {
   CWorld& world_;
   Schedule& schedule_;
   DialogWindow& window_;
+  PopulationHistory history_;
   std::vector<std::string> report_;  // grows to the longest list, then is reused
   std::size_t reportLines_ = 0;
   std::string iterationText_;

@@ -61,6 +61,12 @@ inline constexpr std::array<Control, 11> kMainDialogControls{{
 
 // The About entry of the menus.
 inline constexpr std::string_view kAboutEntryText = IDS_ABOUTBOX_TEXT;
+// The entries after it, and the keys that do the same wherever the focus is
+// outside a modal box (the letter, without modifiers).
+inline constexpr std::string_view kPopulationsEntryText = IDM_CHART_TEXT;
+inline constexpr std::string_view kStepEntryText = IDM_STEP_TEXT;
+inline constexpr char kPopulationsKey = 'P';
+inline constexpr char kStepKey = 'S';
 
 inline constexpr std::string_view kAboutBoxCaption = IDD_ABOUTBOX_CAPTION;
 inline constexpr UnitSize kAboutBoxSize{IDD_ABOUTBOX_SIZE};

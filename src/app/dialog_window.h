@@ -19,6 +19,10 @@
 //
 // The report list and the label: after every tick ShowReport receives the
 // whole list, top to bottom, and then SetIterationText the label's text.
+//
+// The populations: ShowPopulations follows every tick and every spawn, once
+// the board has been shown; the controller's History() and Counts() then
+// hold the new figures. A face without a chart leaves it as it is.
 #pragma once
 
 #include <span>
@@ -40,4 +44,6 @@ class DialogWindow {
   virtual DrawContext& Board() = 0;
   virtual void EraseBoard() = 0;
   virtual void ShowBoard() = 0;
+
+  virtual void ShowPopulations() {}
 };
