@@ -11,6 +11,9 @@ packages=(
 # The player's PNG encoder: stb_image_write, one header, for both builds, and
 # zlib to compress.
 packages+=(libstb-dev zlib1g-dev)
+# The population chart's lettering: stb_truetype (libstb-dev) draws a DejaVu
+# face cut to the letters it needs by fontTools at build time.
+packages+=(python3-fonttools)
 # The desktop program: Qt 6 Widgets (its tests run on Qt's offscreen platform)
 # and a font for its captions.
 packages+=(qt6-base-dev qt6-svg-dev fonts-dejavu-core)

@@ -105,6 +105,40 @@ void RasterSurface::Ellipse(const Box& box) {
   MarkChanged(visible);
 }
 
+void RasterSurface::FillRect(const DeviceRect& area, std::uint32_t colour) {
+  const Edges visible = Edges{area.left, area.top, area.right, area.bottom}.Within(Bounds());
+  if (visible.IsEmpty()) {
+    return;
+  }
+  Fill(visible, colour);
+  MarkChanged(visible);
+}
+
+void RasterSurface::BlendMask(std::int32_t left, std::int32_t top, std::int32_t width,
+                              std::int32_t height, const std::uint8_t* mask, std::uint32_t colour) {
+  const Edges visible =
+      Edges{left, top, std::int64_t{left} + width, std::int64_t{top} + height}.Within(Bounds());
+  if (visible.IsEmpty()) {
+    return;
+  }
+  const auto channel = [](std::uint32_t pixel, int shift) { return (pixel >> shift) & 0xFFu; };
+  for (std::int64_t y = visible.top; y < visible.bottom; ++y) {
+    const std::uint8_t* coverage = mask + (y - top) * width - left;
+    std::uint32_t* row = pixels_.data() + y * width_;
+    for (std::int64_t x = visible.left; x < visible.right; ++x) {
+      const std::uint32_t alpha = coverage[x];
+      std::uint32_t blended = 0xFF000000u;
+      for (const int shift : {16, 8, 0}) {
+        const std::uint32_t mixed =
+            (channel(colour, shift) * alpha + channel(row[x], shift) * (255 - alpha) + 127) / 255;
+        blended |= mixed << shift;
+      }
+      row[x] = blended;
+    }
+  }
+  MarkChanged(visible);
+}
+
 // Everything outside the area drawn on since the last clearing still has the
 // background, so only that area is filled, and only it has changed.
 void RasterSurface::Clear() {

@@ -36,6 +36,10 @@
 // at most half a device pixel from its exact place (edges on a half round
 // up). At s = 1 the rule is the identity: the pixels of the unscaled board.
 //
+// Beside the shapes, pictures that are not the board (the population chart)
+// fill device rectangles and blend coverage masks, such as a glyph's, in a
+// colour; both are clipped to the buffer.
+//
 // The surface collects the part it drew on, so a face can repaint just that
 // after every drawing.
 #pragma once
@@ -70,10 +74,19 @@ class RasterSurface : public DrawContext {
   void Rectangle(const Box& box) override;
   void Ellipse(const Box& box) override;
 
+  // Device pixels, clipped to the buffer.
+  void FillRect(const DeviceRect& area, std::uint32_t colour);
+  // Each pixel of the width x height area at (left, top) moves toward
+  // `colour` by its mask byte / 255 (0 leaves it, 255 replaces it); the mask
+  // is row by row, `width` bytes to a row.
+  void BlendMask(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
+                 const std::uint8_t* mask, std::uint32_t colour);
+
   // Returns the whole buffer to the background; the part drawn on since the
   // last clearing counts as changed, so a face repaints no more than that.
   void Clear();
 
+  const DeviceScale& Scale() const { return scale_; }
   // Device pixels.
   std::int32_t Width() const { return width_; }
   std::int32_t Height() const { return height_; }
