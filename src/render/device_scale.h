@@ -8,11 +8,21 @@
 // desktop scales (1, 1.25, 1.5, 1.75, 2, 2.5, 3, 4) are held exactly; any
 // other is taken to the nearest 1/65536. A scale below 1, above 4 or not a
 // number is clamped into [1, 4] (NaN counts as 1).
+//
+// A pen of logical width w (below 1 taken as 1) is W = max(1, D(w)) device
+// pixels wide and reaches H = D(w / 2) outside a box, w / 2 rounded down
+// first, as at scale 1: so a 1-pixel pen reaches 0 outside at any scale.
 #pragma once
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+
+// A pen at a display scale: its width W and its reach H outside a box.
+struct DevicePen {
+  std::int64_t width = 1;
+  std::int64_t reach = 0;
+};
 
 class DeviceScale {
  public:
@@ -23,6 +33,11 @@ class DeviceScale {
   std::int64_t ToDevice(std::int32_t logical) const {
     // An arithmetic right shift is floor division by 2^16.
     return (std::int64_t{logical} * fixed_ + kOne / 2) >> kFractionBits;
+  }
+
+  DevicePen Pen(std::int32_t logicalWidth) const {
+    const std::int32_t logical = std::max(logicalWidth, std::int32_t{1});
+    return {std::max<std::int64_t>(ToDevice(logical), 1), ToDevice(logical / 2)};
   }
 
  private:

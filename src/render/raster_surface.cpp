@@ -58,10 +58,7 @@ RasterSurface::RasterSurface(std::int32_t logicalWidth, std::int32_t logicalHeig
               kSurfaceBackground) {}
 
 void RasterSurface::SelectPen(std::int32_t width, PenColour colour) {
-  // A pen thinner than a pixel draws one pixel wide, as the device does.
-  const std::int32_t logical = std::max(width, std::int32_t{1});
-  penWidth_ = std::max<std::int64_t>(scale_.ToDevice(logical), 1);
-  penReach_ = scale_.ToDevice(logical / 2);
+  pen_ = scale_.Pen(width);
   penColour_ = 0xFF000000u | std::uint32_t{colour.red} << 16 | std::uint32_t{colour.green} << 8 |
                std::uint32_t{colour.blue};
 }
@@ -84,7 +81,7 @@ void RasterSurface::Rectangle(const Box& box) {
       Fill({inner.right, y, outer.right, y + 1}, penColour_);
     } else {
       const std::int64_t inset =
-          RoundJoinInset(penWidth_, outline.outer.top, outline.outer.bottom, y);
+          RoundJoinInset(pen_.width, outline.outer.top, outline.outer.bottom, y);
       const Edges row{outline.outer.left + inset, y, outline.outer.right - inset, y + 1};
       Fill(row.Within(outer), penColour_);
     }
@@ -158,7 +155,7 @@ RasterSurface::Outline RasterSurface::OutlineOf(const Box& box) const {
                     scale_.ToDevice(std::min(box.top, box.bottom)),
                     scale_.ToDevice(std::max(box.left, box.right)),
                     scale_.ToDevice(std::max(box.top, box.bottom))};
-  return {edges.Grown(penReach_), edges.Grown(penReach_ - penWidth_)};
+  return {edges.Grown(pen_.reach), edges.Grown(pen_.reach - pen_.width)};
 }
 
 RasterSurface::Edges RasterSurface::Bounds() const {

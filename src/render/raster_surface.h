@@ -114,8 +114,7 @@ class RasterSurface : public DrawContext {
   std::int32_t width_;
   std::int32_t height_;
   std::vector<std::uint32_t> pixels_;
-  std::int64_t penWidth_ = 1;  // W
-  std::int64_t penReach_ = 0;  // H
+  DevicePen pen_;
   std::uint32_t penColour_ = 0xFF000000;
   DeviceRect changed_;
   DeviceRect drawn_;  // all that was drawn on since the last clearing
