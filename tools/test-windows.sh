@@ -54,16 +54,20 @@ if ! command -v wine >/dev/null || ! command -v Xvfb >/dev/null; then
   exit 0
 fi
 
-export WINEPREFIX="$PWD/$build/wineprefix"
+# Two Wine prefixes: one at the usual 96 DPI for most tests, and one at 144
+# DPI (display scale 1.5) for the board's test there.
+prefix="$PWD/$build/wineprefix"
+prefix_144dpi="$PWD/$build/wineprefix-144dpi"
 export WINEDEBUG=-all
 # No Mono or Gecko: nothing here needs them, and Wine would offer to fetch them.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
 display_file="$(mktemp)"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
 xvfb_pid=$!
 stop() {
-  wineserver -k 2>/dev/null || true
+  WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
+  WINEPREFIX="$prefix_144dpi" wineserver -k 2>/dev/null || true
   kill "$xvfb_pid" 2>/dev/null || true
   rm -f "$display_file"
 }
@@ -78,7 +82,8 @@ if [[ ! -s "$display_file" ]]; then
 fi
 export DISPLAY=":$(cat "$display_file")"
 
-# Makes a new prefix and sets what the tests need; fails if any step does.
+# Makes the prefix WINEPREFIX anew at DPI $1 and sets what the tests need;
+# fails if any step does.
 prepare_prefix() {
   rm -rf "$WINEPREFIX"
   wineboot --init &&
@@ -86,17 +91,22 @@ prepare_prefix() {
     # Wine draws the window frames itself: there is no window manager here.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f &&
     wine reg query 'HKCU\Software\Wine\X11 Driver' /v Decorated &&
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f &&
     wineserver -w &&
     touch "$WINEPREFIX/.prepared"
 }
 # A new prefix's first program has been seen to fail to start on a fresh CI
 # machine, so a failed preparation is tried again from the start, and its
 # log, with Wine's error messages, is shown only if every try failed.
-if [[ ! -f "$WINEPREFIX/.prepared" ]]; then
+prepare_once() {
+  export WINEPREFIX="$1"
+  if [[ -f "$WINEPREFIX/.prepared" ]]; then
+    return
+  fi
   echo "test-windows: preparing the Wine prefix $WINEPREFIX"
   prepare_log="$(mktemp)"
   for attempt in 1 2 3; do
-    if WINEDEBUG=err+all prepare_prefix >>"$prepare_log" 2>&1; then
+    if WINEDEBUG=err+all prepare_prefix "$2" >>"$prepare_log" 2>&1; then
       break
     fi
     wineserver -k 2>/dev/null || true
@@ -110,13 +120,18 @@ if [[ ! -f "$WINEPREFIX/.prepared" ]]; then
     echo "test-windows: preparing the Wine prefix failed; trying again"
   done
   rm -f "$prepare_log"
-fi
-# One Wine server and one set of Wine's own services for the whole run: each
-# program then starts in a fraction of a second instead of several. They are
-# started here, away from the tests' output, which they would otherwise hold
-# open.
-wineserver -p
-wineboot >/dev/null 2>&1 </dev/null
+}
+# One Wine server and one set of Wine's own services per prefix for the whole
+# run: each program then starts in a fraction of a second instead of several.
+# They are started here, away from the tests' output, which they would
+# otherwise hold open. The tests run in the 96-DPI prefix, exported last,
+# unless they name the other.
+for setting in "$prefix_144dpi 144" "$prefix 96"; do
+  read -r folder dpi <<<"$setting"
+  prepare_once "$folder" "$dpi"
+  wineserver -p
+  wineboot >/dev/null 2>&1 </dev/null
+done
 
 ctest --preset windows
 

@@ -29,16 +29,6 @@ constexpr POINT kPastLastColumn{421, 210};
 constexpr POINT kOffBoard{450, 210};
 constexpr LONG kOffBoardRight = 462;
 
-bool WaitForStartupTick(HWND dialog) {
-  for (int i = 0; i < 500; ++i) {
-    if (SendDlgItemMessageA(dialog, IDC_REPORT, LB_GETCOUNT, 0, 0) > 0) {
-      return true;
-    }
-    Sleep(20);
-  }
-  return false;
-}
-
 COLORREF Shown(HWND dialog, POINT at) {
   UpdateWindow(dialog);
   HDC dc = GetDC(dialog);

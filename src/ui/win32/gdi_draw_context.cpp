@@ -1,10 +1,20 @@
 #include "ui/win32/gdi_draw_context.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "ui/win32/board_background.h"
 
-GdiDrawContext::GdiDrawContext(HDC dc) : dc_(dc) {}
+namespace {
+
+int Saturated(std::int64_t value) {
+  return static_cast<int>(std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(),
+                                                   std::numeric_limits<int>::max()));
+}
+
+}  // namespace
+
+GdiDrawContext::GdiDrawContext(HDC dc, double scale) : dc_(dc), scale_(scale) {}
 
 GdiDrawContext::~GdiDrawContext() {
   if (originalPen_ != nullptr) {
@@ -13,34 +23,47 @@ GdiDrawContext::~GdiDrawContext() {
 }
 
 void GdiDrawContext::SelectPen(std::int32_t width, PenColour colour) {
-  HPEN pen = CreatePen(PS_SOLID, width, RGB(colour.red, colour.green, colour.blue));
-  if (pen == nullptr) {
+  const DevicePen pen = scale_.Pen(width);
+  HPEN made = CreatePen(PS_INSIDEFRAME, static_cast<int>(pen.width),
+                        RGB(colour.red, colour.green, colour.blue));
+  if (made == nullptr) {
     return;
   }
-  HGDIOBJ previous = SelectObject(dc_, pen);
+  HGDIOBJ previous = SelectObject(dc_, made);
   if (originalPen_ == nullptr) {
     originalPen_ = previous;
   } else {
     DeleteObject(previous);
   }
-  penWidth_ = width;
+  pen_ = pen;
 }
 
+// Past the bitmap by more than the pen's width, a rectangle's sides and
+// corners are out of sight: it is cut there, so that GDI gets coordinates it
+// takes, and draws the same pixels.
 void GdiDrawContext::Rectangle(const Box& box) {
-  const RECT reach = ReachOnBitmap(box);
+  const OuterBox outer = OuterBoxOf(box);
+  const RECT reach = ReachOnBitmap(outer);
   if (IsRectEmpty(&reach)) {
     return;
   }
-  ::Rectangle(dc_, box.left, box.top, box.right, box.bottom);
+  const RECT bitmap = Bitmap();
+  const std::int64_t margin = pen_.width + 1;
+  ::Rectangle(dc_, static_cast<int>(std::max(outer.left, std::int64_t{bitmap.left} - margin)),
+              static_cast<int>(std::max(outer.top, std::int64_t{bitmap.top} - margin)),
+              static_cast<int>(std::min(outer.right, std::int64_t{bitmap.right} + margin)),
+              static_cast<int>(std::min(outer.bottom, std::int64_t{bitmap.bottom} + margin)));
   MarkDrawn(reach);
 }
 
 void GdiDrawContext::Ellipse(const Box& box) {
-  const RECT reach = ReachOnBitmap(box);
+  const OuterBox outer = OuterBoxOf(box);
+  const RECT reach = ReachOnBitmap(outer);
   if (IsRectEmpty(&reach)) {
     return;
   }
-  ::Ellipse(dc_, box.left, box.top, box.right, box.bottom);
+  ::Ellipse(dc_, Saturated(outer.left), Saturated(outer.top), Saturated(outer.right),
+            Saturated(outer.bottom));
   MarkDrawn(reach);
 }
 
@@ -60,20 +83,23 @@ bool GdiDrawContext::TakeDirtyArea(RECT& area) {
   return true;
 }
 
-// A pen of width w reaches w / 2 pixels outside the box; one more pixel
-// covers the rounding of odd widths. The edges are widened in 64 bits, since
-// a box may lie anywhere in the 32-bit range, and then cut to the bitmap.
-RECT GdiDrawContext::ReachOnBitmap(const Box& box) const {
-  const std::int64_t reach = std::max(penWidth_, 1) / 2 + 1;
+// Edges in 64 bits: a box may lie anywhere in the 32-bit range, and the
+// scale and the pen widen it.
+GdiDrawContext::OuterBox GdiDrawContext::OuterBoxOf(const Box& box) const {
+  return {scale_.ToDevice(std::min(box.left, box.right)) - pen_.reach,
+          scale_.ToDevice(std::min(box.top, box.bottom)) - pen_.reach,
+          scale_.ToDevice(std::max(box.left, box.right)) + pen_.reach,
+          scale_.ToDevice(std::max(box.top, box.bottom)) + pen_.reach};
+}
+
+// One pixel more on every side covers a wide pen's rim, which GDI
+// rasterises by its own rules.
+RECT GdiDrawContext::ReachOnBitmap(const OuterBox& outer) const {
   const RECT bitmap = Bitmap();
-  const auto left = std::min(box.left, box.right) - reach;
-  const auto top = std::min(box.top, box.bottom) - reach;
-  const auto right = std::max(box.left, box.right) + reach;
-  const auto bottom = std::max(box.top, box.bottom) + reach;
-  RECT area{static_cast<LONG>(std::max<std::int64_t>(left, bitmap.left)),
-            static_cast<LONG>(std::max<std::int64_t>(top, bitmap.top)),
-            static_cast<LONG>(std::min<std::int64_t>(right, bitmap.right)),
-            static_cast<LONG>(std::min<std::int64_t>(bottom, bitmap.bottom))};
+  RECT area{static_cast<LONG>(std::max<std::int64_t>(outer.left - 1, bitmap.left)),
+            static_cast<LONG>(std::max<std::int64_t>(outer.top - 1, bitmap.top)),
+            static_cast<LONG>(std::min<std::int64_t>(outer.right + 1, bitmap.right)),
+            static_cast<LONG>(std::min<std::int64_t>(outer.bottom + 1, bitmap.bottom))};
   if (area.right <= area.left || area.bottom <= area.top) {
     SetRectEmpty(&area);
   }

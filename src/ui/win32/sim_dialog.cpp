@@ -9,6 +9,7 @@
 #include "ui/win32/about_dialog.h"
 #include "ui/win32/help_key.h"
 #include "ui/win32/window_centring.h"
+#include "ui/win32/window_scale.h"
 
 CSimDialog::CSimDialog(HINSTANCE instance, CWorld& world, Schedule& schedule)
     : instance_(instance),
@@ -41,6 +42,7 @@ INT_PTR CALLBACK CSimDialog::DialogProc(HWND window, UINT message, WPARAM wParam
     case WM_QUERYDRAGICON: return self->OnQueryDragIcon();
     case WM_SIZE:          return self->OnSize();
     case DM_GETDEFID:      return self->OnGetDefaultId();
+    case WM_DPICHANGED:    return self->OnDpiChanged(wParam, lParam);
     default:               return FALSE;
   }
   // clang-format on
@@ -48,6 +50,7 @@ INT_PTR CALLBACK CSimDialog::DialogProc(HWND window, UINT message, WPARAM wParam
 
 INT_PTR CSimDialog::OnInitDialog() {
   AddAboutItemToSystemMenu();
+  boardDc_.SetScale(ScaleOfDpi(WindowDpi(window_)));
   SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
   SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
   GrowToFitBoard();
@@ -74,7 +77,7 @@ void CSimDialog::AddAboutItemToSystemMenu() {
 void CSimDialog::GrowToFitBoard() {
   RECT client;
   GetClientRect(window_, &client);
-  const LONG missing = kBoardPixels - client.bottom;
+  const auto missing = static_cast<LONG>(boardDc_.Scale().ToDevice(kBoardPixels) - client.bottom);
   if (missing <= 0) {
     return;
   }
@@ -178,6 +181,25 @@ INT_PTR CSimDialog::OnSize() {
     board_.Resize({client.right, client.bottom});
   }
   return FALSE;
+}
+
+// The system has scaled the dialog's controls for the new screen; the board
+// is drawn again at its scale, as it stands.
+INT_PTR CSimDialog::OnDpiChanged(WPARAM dpi, LPARAM suggestedFrame) {
+  boardDc_.SetScale(ScaleOfDpi(LOWORD(dpi)));
+  const RECT& suggested = *reinterpret_cast<const RECT*>(suggestedFrame);
+  SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  GrowToFitBoard();
+  boardDc_.Clear();
+  boardLog_.Replay(boardDc_);
+  InvalidateRect(window_, nullptr, FALSE);
+  return FALSE;
+}
+
+void CSimDialog::EraseBoard() {
+  boardDc_.Clear();
+  boardLog_.Clear();
 }
 
 void CSimDialog::StartTimer(int id, int periodMs) {

@@ -6,14 +6,19 @@
 // button has the focus, as Esc does; F1 shows the help. The board is
 // drawn into a retained picture of the client area that the paint handler
 // shows; every full redraw (a tick, ReDraw, Paint) first clears that picture,
-// so that nothing drawn outside the grid stays. While minimised the dialog
-// paints its icon instead. The system menu carries the About item.
+// so that nothing drawn outside the grid stays. The board is drawn at the
+// window's display scale and, with the shapes kept since the last clear,
+// again at a new one when the window moves to a screen of another scale.
+// While minimised the dialog paints its icon instead. The system menu
+// carries the About item.
 #pragma once
 
 #include <windows.h>
 
 #include "app/dialog_controller.h"
 #include "app/dialog_window.h"
+#include "render/shape_log.h"
+#include "render/tee_draw_context.h"
 #include "sim/tick.h"
 #include "sim/world.h"
 #include "ui/win32/board_bitmap.h"
@@ -37,8 +42,8 @@ class CSimDialog : private DialogWindow {
   void StopTimer(int id) override;
   void ShowReport(std::span<const std::string> lines) override;
   void SetIterationText(std::string_view text) override;
-  DrawContext& Board() override { return boardDc_; }
-  void EraseBoard() override { boardDc_.Clear(); }
+  DrawContext& Board() override { return boardDrawing_; }
+  void EraseBoard() override;
   void ShowBoard() override;
 
   INT_PTR OnInitDialog();
@@ -51,6 +56,7 @@ class CSimDialog : private DialogWindow {
   INT_PTR OnHelp();
   INT_PTR OnSize();
   INT_PTR OnGetDefaultId();
+  INT_PTR OnDpiChanged(WPARAM dpi, LPARAM suggestedFrame);
 
   void AddAboutItemToSystemMenu();
   void GrowToFitBoard();
@@ -61,5 +67,7 @@ class CSimDialog : private DialogWindow {
   HWND window_ = nullptr;
   BoardBitmap board_;
   GdiDrawContext boardDc_;
+  ShapeLog boardLog_;
+  TeeDrawContext boardDrawing_{boardDc_, boardLog_};
   DialogController controller_;
 };
