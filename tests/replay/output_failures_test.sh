@@ -144,9 +144,9 @@ for signal in TERM INT HUP; do
   echo old > counts.csv
   echo old > picture.png
   rm -rf out new-frames
-  "$replay" --counts counts.csv --png picture.png --frames new-frames -e "$endless" > out 2> err &
+  "$replay" --counts counts.csv --png picture.png --frames new-frames/sub -e "$endless" > out 2> err &
   pid=$!
-  wait_for_output 'new-frames/.frames.tmp-*/frame-000001.png' "$pid"
+  wait_for_output 'new-frames/sub/.frames.tmp-*/frame-000001.png' "$pid"
   stopped "stopped_by_$signal" "$signal" "$pid"
   [[ "$(cat picture.png)" == old ]] || fail "stopped_by_$signal" "the picture changed"
   [[ ! -e new-frames ]] || fail "stopped_by_$signal" "left the frames folder it made"
@@ -185,6 +185,13 @@ code=$?
 expect failed_picture_keeps_counts 1 "cannot write '/dev/full': No space left on device"
 [[ "$(cat counts.csv)" == old ]] || fail failed_picture_keeps_counts "the counts file changed"
 no_leftovers failed_picture_keeps_counts .
+
+# A failed run removes every folder it made for its frames, and no other.
+mkdir -p kept
+timeout 60 "$replay" --frames kept/a/b/c --counts /dev/full -e 'plant tick 3' > out 2> err
+code=$?
+expect failed_run_removes_made_folders 1 "cannot write '/dev/full': No space left on device"
+[[ -d kept && -z "$(ls -A kept)" ]] || fail failed_run_removes_made_folders "left $(find kept)"
 
 # A second run into a used frames folder.
 timeout 60 "$replay" --frames frames -e 'plant tick 3' > /dev/null 2> err

@@ -88,6 +88,28 @@ bool RemoveFrames(const char* folder) {
   return RemoveEntry(folder);
 }
 
+// The folders a run made for its frames, "a/b/c" made down from "a", held
+// as the one string "a/b/c\0a"; a Temporary::Remover that removes the
+// deepest and each one above it up to the first made, and none above that.
+bool RemoveMadeFolders(const char* made) {
+  static char path[4096];
+  const std::size_t topLength = std::strlen(made + std::strlen(made) + 1);
+  std::size_t length = std::strlen(made);
+  if (length >= sizeof path) {
+    return false;
+  }
+  std::memcpy(path, made, length + 1);
+  bool removed = false;
+  while (length >= topLength && length > 0) {
+    path[length] = '\0';
+    removed = RemoveEntry(path) || removed;
+    do {
+      --length;
+    } while (length > 0 && path[length] != '/' && path[length] != fs::path::preferred_separator);
+  }
+  return removed;
+}
+
 }  // namespace
 
 std::unique_ptr<OutputFile> OutputFile::Create(const std::string& path) {
@@ -177,10 +199,16 @@ void OutputFile::Refuse(std::string_view reason) const {
 std::unique_ptr<RunOutput> FramesFolder::Open(const std::string& folder, OutputSources& sources) {
   std::unique_ptr<FramesFolder> frames(new FramesFolder(folder, sources.Picture()));
   std::error_code error;
-  // Made before it is held, and so not held by the signal handler when it
-  // could not be made.
-  if (!fs::exists(folder, error) && fs::create_directories(folder, error)) {
-    frames->made_.emplace(folder, RemoveEntry);
+  // Every missing folder on the way is made, and removed again by a run that
+  // fails or is stopped.
+  fs::path top;
+  for (fs::path at = folder; !at.empty() && !fs::exists(at, error) && !error;
+       at = at.parent_path()) {
+    top = at;
+  }
+  if (!top.empty() && !error) {
+    frames->made_.emplace(folder + '\0' + top.string(), RemoveMadeFolders);
+    fs::create_directories(folder, error);
   }
   if (error) {
     throw Refusal{"cannot create " + Quoted(folder) + ": " + error.message()};
@@ -224,7 +252,7 @@ FramesFolder::~FramesFolder() {
     RemoveFrames(staging_->path().c_str());
   }
   if (made_) {
-    RemoveEntry(made_->path().c_str());
+    RemoveMadeFolders(made_->path().c_str());
   }
   if (lock_ >= 0) {
     UnlockFolder(lock_);

@@ -72,7 +72,7 @@ class FramesFolder : public RunOutput {
   std::string folder_;
   PngOutput& picture_;
   int lock_ = -1;
-  std::optional<Temporary> made_;     // the folder itself, when this run made it
+  std::optional<Temporary> made_;     // the folders this run made for it, if any
   std::optional<Temporary> staging_;  // the hidden folder the frames are written to
   std::vector<std::string> oldFrames_;
   std::int64_t written_ = 0;
