@@ -102,6 +102,13 @@ TEST_F(OutputFileTest, ALinkIsFollowedToTheFileItNames) {
   EXPECT_EQ(Contents(Path("data.csv")), "new");
 }
 
+TEST_F(OutputFileTest, ALinkToAFileNotMadeYetMakesThatFile) {
+  fs::create_symlink("new.csv", folder / "dangling.csv");
+  EXPECT_FALSE(WriteWholeFile(Path("dangling.csv"), "new"));
+  EXPECT_TRUE(fs::is_symlink(folder / "dangling.csv"));
+  EXPECT_EQ(Contents(Path("new.csv")), "new");
+}
+
 TEST_F(OutputFileTest, ADeviceIsWrittenInPlace) {
   EXPECT_FALSE(WriteWholeFile("/dev/null", "anything"));
   EXPECT_TRUE(fs::is_character_file("/dev/null"));

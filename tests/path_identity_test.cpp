@@ -36,6 +36,8 @@ TEST_F(PathIdentityTest, ANewFileIsItsFolderAndItsName) {
   EXPECT_TRUE(SameFile(root / "L" / ".." / "new.csv", root / "real" / "new.csv"));
   EXPECT_FALSE(SameFile(root / "L" / "new.csv", root / "real" / "new.csv"));
   EXPECT_FALSE(SameFile(root / "real" / "new.csv", root / "real" / "s.txt"));
+  fs::create_symlink("new.csv", root / "real" / "dangling.csv");
+  EXPECT_TRUE(SameFile(root / "L" / ".." / "dangling.csv", root / "real" / "new.csv"));
 }
 
 TEST_F(PathIdentityTest, InsideAFolderAtAnyDepthMadeOrNot) {

@@ -128,12 +128,11 @@ std::unique_ptr<OutputFile> OutputFile::Create(const std::string& path) {
     }
     return file;
   }
-  if (fs::is_regular_file(status)) {
-    // Through a link the file it names is replaced, as a plain write would.
-    file->target_ = fs::canonical(path, error).string();
-    if (error) {
-      file->Refuse(error.message());
-    }
+  // Through a link, also one naming a file not made yet, the file it names
+  // is written, as a plain write would.
+  file->target_ = WrittenPath(path, error).string();
+  if (error) {
+    file->Refuse(error.message());
   }
   for (const fs::path& refusing : {fs::path(file->target_), FolderOf(file->target_)}) {
     if (auto reason = ReplacingRefused(refusing.string())) {
