@@ -23,6 +23,7 @@
 #include "ui/win32/sim_dialog.h"
 #include "ui/win32/window_scale.h"
 #include "wait_for_dialog.h"
+#include "window_pixels.h"
 
 namespace {
 
@@ -38,20 +39,7 @@ class Shown {
     GetClientRect(dialog, &client);
     width = listCorner.x;
     height = client.bottom;
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HDC window = GetDC(dialog);
-    HDC memory = CreateCompatibleDC(window);
-    HBITMAP bitmap = CreateDIBSection(window, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ original = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, window, 0, 0, SRCCOPY);
-    const auto* first = static_cast<const std::uint32_t*>(bits);
-    pixels.assign(first, first + static_cast<std::size_t>(width) * height);
-    SelectObject(memory, original);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(dialog, window);
+    pixels = ClientPixels(dialog, width, height);
   }
 
   // The pixels that differ from the surface where both have one; the two
@@ -63,7 +51,7 @@ class Shown {
     std::int64_t differing = 0;
     for (int y = 0; y < std::min(height, surface.Height()); ++y) {
       for (int x = 0; x < std::min(width, surface.Width()); ++x) {
-        const std::uint32_t got = pixels[static_cast<std::size_t>(y) * width + x] | 0xFF000000u;
+        const std::uint32_t got = pixels[static_cast<std::size_t>(y) * width + x];
         const std::uint32_t want = surface.At(x, y);
         differing += got != want && !(got == background && want == kSurfaceBackground);
       }

@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "sim/program.h"
-#include "ui/win32/help_key.h"
+#include "ui/win32/dialog_keys.h"
 #include "ui/win32/sim_dialog.h"
 
 int CSimApp::InitInstance() {
@@ -12,7 +12,7 @@ int CSimApp::InitInstance() {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
 
-  HelpKey helpKey;
+  DialogKeys keys;
   CSimDialog dialog(instance_, theWorld, theSchedule);
   dialog.DoModal();
   return 0;

@@ -7,7 +7,8 @@
 #include "sim/board.h"
 #include "ui/common/help_text.h"
 #include "ui/win32/about_dialog.h"
-#include "ui/win32/help_key.h"
+#include "ui/win32/dialog_keys.h"
+#include "ui/win32/dialog_menus.h"
 #include "ui/win32/window_centring.h"
 #include "ui/win32/window_scale.h"
 
@@ -15,7 +16,8 @@ CSimDialog::CSimDialog(HINSTANCE instance, CWorld& world, Schedule& schedule)
     : instance_(instance),
       icon_(LoadIconA(instance, MAKEINTRESOURCEA(IDR_MAINFRAME))),
       boardDc_(board_.DeviceContext()),
-      controller_(world, schedule, *this) {}
+      controller_(world, schedule, *this),
+      populations_(instance, controller_) {}
 
 INT_PTR CSimDialog::DoModal() {
   return DialogBoxParamA(instance_, MAKEINTRESOURCEA(IDD_SIM_DIALOG), nullptr, DialogProc,
@@ -38,6 +40,8 @@ INT_PTR CALLBACK CSimDialog::DialogProc(HWND window, UINT message, WPARAM wParam
     case WM_SHOWWINDOW:    return self->OnShowWindow(wParam);
     case WM_TIMER:         return self->OnTimer(wParam);
     case WM_SYSCOMMAND:    return self->OnSysCommand(wParam);
+    case WM_CONTEXTMENU:   return self->OnContextMenu(lParam);
+    case WM_INITMENUPOPUP: return self->OnInitMenuPopup();
     case WM_PAINT:         return self->OnPaint();
     case WM_QUERYDRAGICON: return self->OnQueryDragIcon();
     case WM_SIZE:          return self->OnSize();
@@ -49,7 +53,7 @@ INT_PTR CALLBACK CSimDialog::DialogProc(HWND window, UINT message, WPARAM wParam
 }
 
 INT_PTR CSimDialog::OnInitDialog() {
-  AddAboutItemToSystemMenu();
+  AddDialogEntriesToSystemMenu(window_, instance_);
   boardDc_.SetScale(ScaleOfDpi(WindowDpi(window_)));
   SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
   SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
@@ -57,18 +61,6 @@ INT_PTR CSimDialog::OnInitDialog() {
   OnSize();
   CentreWindow(window_, nullptr);
   return TRUE;
-}
-
-void CSimDialog::AddAboutItemToSystemMenu() {
-  HMENU systemMenu = GetSystemMenu(window_, FALSE);
-  if (systemMenu == nullptr) {
-    return;
-  }
-  char text[64];
-  if (LoadStringA(instance_, IDS_ABOUTBOX, text, sizeof text) > 0) {
-    AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, text);
-  }
 }
 
 // The template's height holds the board with the usual dialog font; where the
@@ -87,12 +79,20 @@ void CSimDialog::GrowToFitBoard() {
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// The push buttons are the dialog's rules; OK, Cancel and help are the
-// dialog's own.
+// The push buttons and Step are the dialog's rules; OK, Cancel, help and
+// the other menu entries are the dialog's own.
 INT_PTR CSimDialog::OnCommand(WORD id) {
   switch (id) {
     case ID_HELP:
       return OnHelp();
+    case IDM_ABOUTBOX:
+      return OnAbout();
+    case IDM_CHART:
+      populations_.Toggle(window_);
+      return TRUE;
+    case IDM_STEP:
+      controller_.OnStep();
+      return TRUE;
     case IDOK:
     case IDCANCEL:
       EndDialog(window_, id);
@@ -128,10 +128,29 @@ INT_PTR CSimDialog::OnTimer(WPARAM id) {
   return FALSE;
 }
 
+// The system menu's own entries are left to the system.
 INT_PTR CSimDialog::OnSysCommand(WPARAM id) {
-  if ((id & 0xFFF0) != IDM_ABOUTBOX) {
+  const auto command = static_cast<WORD>(id & 0xFFF0);
+  if (command != IDM_ABOUTBOX && command != IDM_CHART && command != IDM_STEP) {
     return FALSE;
   }
+  return OnCommand(command);
+}
+
+INT_PTR CSimDialog::OnContextMenu(LPARAM where) {
+  if (const WORD command =
+          TrackDialogContextMenu(window_, instance_, where, populations_.IsShown())) {
+    OnCommand(command);
+  }
+  return TRUE;
+}
+
+INT_PTR CSimDialog::OnInitMenuPopup() {
+  MarkPopulationsInSystemMenu(window_, populations_.IsShown());
+  return FALSE;
+}
+
+INT_PTR CSimDialog::OnAbout() {
   CAboutDialog about(instance_);
   about.DoModal(window_);
   return TRUE;
@@ -195,6 +214,10 @@ INT_PTR CSimDialog::OnDpiChanged(WPARAM dpi, LPARAM suggestedFrame) {
   boardLog_.Replay(boardDc_);
   InvalidateRect(window_, nullptr, FALSE);
   return FALSE;
+}
+
+void CSimDialog::ShowPopulations() {
+  populations_.Refresh();
 }
 
 void CSimDialog::EraseBoard() {

@@ -9,8 +9,10 @@
 // so that nothing drawn outside the grid stays. The board is drawn at the
 // window's display scale and, with the shapes kept since the last clear,
 // again at a new one when the window moves to a screen of another scale.
-// While minimised the dialog paints its icon instead. The system menu
-// carries the About item.
+// While minimised the dialog paints its icon instead. The system menu and
+// the context menu carry About, Populations (the companion window with the
+// population chart, shown or hidden) and Step (one tick, as the step timer
+// takes it); P and S do the last two (see dialog_menus.h, dialog_keys.h).
 #pragma once
 
 #include <windows.h>
@@ -23,6 +25,7 @@
 #include "sim/world.h"
 #include "ui/win32/board_bitmap.h"
 #include "ui/win32/gdi_draw_context.h"
+#include "ui/win32/populations_window.h"
 
 class CSimDialog : private DialogWindow {
  public:
@@ -45,12 +48,16 @@ class CSimDialog : private DialogWindow {
   DrawContext& Board() override { return boardDrawing_; }
   void EraseBoard() override;
   void ShowBoard() override;
+  void ShowPopulations() override;
 
   INT_PTR OnInitDialog();
   INT_PTR OnCommand(WORD id);
   INT_PTR OnShowWindow(WPARAM shown);
   INT_PTR OnTimer(WPARAM id);
   INT_PTR OnSysCommand(WPARAM id);
+  INT_PTR OnContextMenu(LPARAM where);
+  INT_PTR OnInitMenuPopup();
+  INT_PTR OnAbout();
   INT_PTR OnPaint();
   INT_PTR OnQueryDragIcon();
   INT_PTR OnHelp();
@@ -58,7 +65,6 @@ class CSimDialog : private DialogWindow {
   INT_PTR OnGetDefaultId();
   INT_PTR OnDpiChanged(WPARAM dpi, LPARAM suggestedFrame);
 
-  void AddAboutItemToSystemMenu();
   void GrowToFitBoard();
   void PaintIcon();
 
@@ -70,4 +76,5 @@ class CSimDialog : private DialogWindow {
   ShapeLog boardLog_;
   TeeDrawContext boardDrawing_{boardDc_, boardLog_};
   DialogController controller_;
+  CPopulationsWindow populations_;
 };

@@ -2,25 +2,32 @@
 
 #include <algorithm>
 
-void CentreWindow(HWND window, HWND over) {
+RECT WorkArea(HWND window) {
   MONITORINFO monitor{};
   monitor.cbSize = sizeof monitor;
   GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
-  const RECT& workArea = monitor.rcWork;
+  return monitor.rcWork;
+}
 
-  RECT target = workArea;
+void CentreWindow(HWND window, HWND over) {
+  RECT target = WorkArea(window);
   if (over != nullptr && !IsIconic(over)) {
     GetWindowRect(over, &target);
   }
   RECT own;
   GetWindowRect(window, &own);
+  PlaceWindow(window, {(target.left + target.right - (own.right - own.left)) / 2,
+                       (target.top + target.bottom - (own.bottom - own.top)) / 2});
+}
+
+void PlaceWindow(HWND window, POINT topLeft) {
+  const RECT workArea = WorkArea(window);
+  RECT own;
+  GetWindowRect(window, &own);
   const LONG width = own.right - own.left;
   const LONG height = own.bottom - own.top;
-
-  LONG left = (target.left + target.right - width) / 2;
-  LONG top = (target.top + target.bottom - height) / 2;
   // Keep the caption reachable.
-  left = std::max(workArea.left, std::min(left, workArea.right - width));
-  top = std::max(workArea.top, std::min(top, workArea.bottom - height));
+  const LONG left = std::max(workArea.left, std::min(topLeft.x, workArea.right - width));
+  const LONG top = std::max(workArea.top, std::min(topLeft.y, workArea.bottom - height));
   SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
