@@ -31,6 +31,9 @@ const std::string_view kHelpText =
     "  --counts FILE  write the live plants, herbivores and carnivores after every\n"
     "                 tick to FILE as CSV; '-' writes them to standard output in\n"
     "                 place of the report blocks (not with --draw or 'state')\n"
+    "  --chart FILE   when the script has finished, write the chart of the live\n"
+    "                 plants, herbivores and carnivores per tick (440 x 240 pixels)\n"
+    "                 to FILE as PNG\n"
     "  --seed N       start the spawn generator at N (0..4294967295; default 1,\n"
     "                 the desktop program's own sequence)\n"
     "  --help         show this help and exit\n"
@@ -111,6 +114,7 @@ constexpr Rule kRules[] = {
     {"--png", "a file", nullptr, &Options::pngFile},
     {"--frames", "a folder", nullptr, &Options::framesDir},
     {"--counts", "a file", nullptr, &Options::countsFile},
+    {"--chart", "a file", nullptr, &Options::chartFile},
     {"--seed", "a number", nullptr, nullptr, SetSeed},
     {"--scale", "a number", nullptr, nullptr, SetScale},
     {"-e", "a script", nullptr, nullptr, SetScriptText},

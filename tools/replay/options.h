@@ -19,6 +19,7 @@ struct Options {
   std::optional<std::string> pngFile;         // the picture after the script
   std::optional<std::string> framesDir;       // the picture after every tick
   std::optional<std::string> countsFile;      // population counts per tick; "-" for stdout
+  std::optional<std::string> chartFile;       // the population chart after the script
   std::optional<std::string> scriptText;      // from -e
   std::optional<std::string> scriptFile;      // a path, or "-" for standard input
 };

@@ -1,5 +1,6 @@
 #include "replay/outputs.h"
 
+#include "replay/chart_file.h"
 #include "replay/counts_output.h"
 #include "replay/output_file.h"
 #include "replay/png_file.h"
@@ -16,14 +17,15 @@ constexpr OutputKind kKinds[] = {
     {"--png", &Options::pngFile, false, Open<PngFile>},
     {"--frames", &Options::framesDir, false, FramesFolder::Open},
     {"--counts", &Options::countsFile, true, Open<CountsOutput>},
+    {"--chart", &Options::chartFile, false, Open<ChartFile>},
 };
 
 }  // namespace
 
 const std::span<const OutputKind> kOutputKinds = kKinds;
 
-Outputs::Outputs(const Options& options, const PlayerStreams& streams)
-    : text_(streams.output), sources_(options, text_) {
+Outputs::Outputs(const Options& options, const PlayerStreams& streams, const CWorld& world)
+    : text_(streams.output), sources_(options, text_, world) {
   if (streams.outputClosed) {
     text_.MarkClosed();
   }

@@ -41,7 +41,7 @@ extern const std::span<const OutputKind> kOutputKinds;
 
 class Outputs {
  public:
-  Outputs(const Options& options, const PlayerStreams& streams);
+  Outputs(const Options& options, const PlayerStreams& streams, const CWorld& world);
 
   // The report blocks, `state` and the shapes.
   Output& Text() { return text_; }

@@ -84,8 +84,8 @@ std::string ReadScript(const Options& options) {
 }
 
 void Replay(const Options& options, const Script& script, const PlayerStreams& streams) {
-  Outputs outputs(options, streams);
   CWorld world(options.seed);
+  Outputs outputs(options, streams, world);
   Schedule schedule;
   Session session(world, schedule, outputs.Board(), outputs.Text());
   if (outputs.Picture() != nullptr) {
@@ -106,7 +106,8 @@ void Run(std::span<char* const> arguments, const PlayerStreams& streams) {
   const auto parsed = ParseArguments(arguments);
   if (const auto* request = std::get_if<InfoRequest>(&parsed)) {
     const Options none;
-    Outputs outputs(none, streams);
+    const CWorld idle;
+    Outputs outputs(none, streams, idle);
     if (*request == InfoRequest::kHelp) {
       outputs.Text() << kUsageLine << "\n\n" << kHelpText;
     } else {

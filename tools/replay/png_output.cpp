@@ -46,24 +46,28 @@ void Append(void* context, void* data, int size) {
 #define STBIW_ZLIB_COMPRESS Compress
 #include <stb_image_write.h>
 
-PngOutput::PngOutput(double scale)
-    : surface_(dialog_units::kClientWidth, dialog_units::kClientHeight, scale) {}
-
-std::optional<std::string> PngOutput::Encode() {
-  const std::vector<std::uint32_t>& pixels = surface_.Pixels();
-  rgb_.resize(pixels.size() * 3);
+std::optional<std::string> EncodePng(const RasterSurface& surface, std::string& rgb) {
+  const std::vector<std::uint32_t>& pixels = surface.Pixels();
+  rgb.resize(pixels.size() * 3);
   std::size_t at = 0;
   for (const std::uint32_t pixel : pixels) {
-    rgb_[at++] = static_cast<char>((pixel >> 16) & 0xFF);
-    rgb_[at++] = static_cast<char>((pixel >> 8) & 0xFF);
-    rgb_[at++] = static_cast<char>(pixel & 0xFF);
+    rgb[at++] = static_cast<char>((pixel >> 16) & 0xFF);
+    rgb[at++] = static_cast<char>((pixel >> 8) & 0xFF);
+    rgb[at++] = static_cast<char>(pixel & 0xFF);
   }
   // The encoder fails only when it cannot allocate.
   stbi_write_force_png_filter = kUpFilter;
   std::string png;
-  if (stbi_write_png_to_func(Append, &png, surface_.Width(), surface_.Height(), 3, rgb_.data(),
-                             surface_.Width() * 3) == 0) {
+  if (stbi_write_png_to_func(Append, &png, surface.Width(), surface.Height(), 3, rgb.data(),
+                             surface.Width() * 3) == 0) {
     return std::nullopt;
   }
   return png;
+}
+
+PngOutput::PngOutput(double scale)
+    : surface_(dialog_units::kClientWidth, dialog_units::kClientHeight, scale) {}
+
+std::optional<std::string> PngOutput::Encode() {
+  return EncodePng(surface_, rgb_);
 }

@@ -10,6 +10,10 @@
 
 #include "render/raster_surface.h"
 
+// Any surface's pixels as PNG bytes, through `rgb`, a buffer kept between
+// pictures; none when they cannot be encoded.
+std::optional<std::string> EncodePng(const RasterSurface& surface, std::string& rgb);
+
 class PngOutput {
  public:
   explicit PngOutput(double scale);

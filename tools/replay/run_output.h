@@ -7,8 +7,8 @@
 // failure, a stop by signal), it leaves nothing of its own behind.
 //
 // OutputSources: what the outputs are made from: the run's options, the
-// text of standard output, and the picture of the board, which is made for
-// the first output that asks for it and drawn on by the whole session.
+// text of standard output, the world the session plays on, and the picture of the board, which is
+// made for the first output that asks for it and drawn on by the whole session.
 #pragma once
 
 #include <cstdint>
@@ -33,8 +33,8 @@ class RunOutput {
 
 class OutputSources {
  public:
-  OutputSources(const Options& runOptions, Output& standardOutput)
-      : options(runOptions), text(standardOutput) {}
+  OutputSources(const Options& runOptions, Output& standardOutput, const CWorld& playedWorld)
+      : options(runOptions), text(standardOutput), world(playedWorld) {}
 
   PngOutput& Picture() {
     if (!picture_) {
@@ -47,6 +47,7 @@ class OutputSources {
 
   const Options& options;
   Output& text;
+  const CWorld& world;
 
  private:
   std::unique_ptr<PngOutput> picture_;
