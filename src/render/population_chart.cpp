@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <optional>
 #include <string_view>
 
 namespace {
@@ -143,13 +144,28 @@ void PopulationChart::DrawGrid(const Plot& plot, std::int64_t lastTick, std::int
 // their nearest counts.
 void PopulationChart::DrawLine(const Plot& plot, const PopulationHistory& history, std::size_t kind,
                                std::uint32_t colour) {
+  // The pen's square over the pixel columns x0 to x1 (exclusive) and the rows
+  // y0 to y1. A stamp level with the one before and touching it extends it,
+  // so a flat stretch is filled once.
   const std::int64_t before = plot.pen / 2;
+  std::optional<DeviceRect> stroke;
+  const auto fill = [&] {
+    if (stroke) {
+      surface_.FillRect(*stroke, colour);
+    }
+  };
   const auto stamp = [&](std::int64_t x0, std::int64_t x1, std::int64_t y0, std::int64_t y1) {
-    surface_.FillRect({static_cast<std::int32_t>(x0 - before),
-                       static_cast<std::int32_t>(std::min(y0, y1) - before),
-                       static_cast<std::int32_t>(x1 - before + plot.pen),
-                       static_cast<std::int32_t>(std::max(y0, y1) - before + plot.pen)},
-                      colour);
+    const DeviceRect rect{static_cast<std::int32_t>(x0 - before),
+                          static_cast<std::int32_t>(std::min(y0, y1) - before),
+                          static_cast<std::int32_t>(x1 - before + plot.pen),
+                          static_cast<std::int32_t>(std::max(y0, y1) - before + plot.pen)};
+    if (stroke && rect.top == stroke->top && rect.bottom == stroke->bottom &&
+        rect.left <= stroke->right) {
+      stroke->right = std::max(stroke->right, rect.right);
+      return;
+    }
+    fill();
+    stroke = rect;
   };
   // A segment, one pixel column at a time, each spanning the rows the line
   // crosses from half a pixel before to half a pixel after it.
@@ -166,26 +182,45 @@ void PopulationChart::DrawLine(const Plot& plot, const PopulationHistory& histor
       stamp(x, x + 1, yAt(2 * x - 1), yAt(2 * x + 1));
     }
   };
+  // The columns that start on one pixel column are stroked as one.
+  struct Span {
+    std::int64_t x0;
+    std::int64_t x1;
+    std::int64_t low;
+    std::int64_t high;
+  };
+  std::optional<Span> drawn;
+  std::optional<Span> pending;
+  const auto flush = [&] {
+    if (drawn) {
+      const std::int64_t from =
+          std::clamp((pending->low + pending->high) / 2, drawn->low, drawn->high);
+      segment(drawn->x1, plot.Y(from), pending->x0,
+              plot.Y(std::clamp(from, pending->low, pending->high)));
+    }
+    stamp(pending->x0, pending->x1 + 1, plot.Y(pending->low), plot.Y(pending->high));
+    drawn = pending;
+  };
   const std::int64_t perColumn = history.TicksPerColumn();
   std::int64_t first = 1;
-  std::int64_t lastX = 0;
-  std::int64_t lastLow = 0;
-  std::int64_t lastHigh = 0;
   for (const PopulationHistory::Column& column : history.Columns()) {
     const std::int64_t last = std::min(first + perColumn - 1, history.Ticks());
-    const std::int64_t low = column.low[kind];
-    const std::int64_t high = column.high[kind];
-    const std::int64_t x0 = plot.X(first);
-    if (first > 1) {
-      const std::int64_t from = std::clamp((low + high) / 2, lastLow, lastHigh);
-      segment(lastX, plot.Y(from), x0, plot.Y(std::clamp(from, low, high)));
+    const Span span{plot.X(first), plot.X(last), column.low[kind], column.high[kind]};
+    if (pending && span.x0 <= pending->x1) {
+      pending = Span{pending->x0, span.x1, std::min(pending->low, span.low),
+                     std::max(pending->high, span.high)};
+    } else {
+      if (pending) {
+        flush();
+      }
+      pending = span;
     }
-    lastX = plot.X(last);
-    stamp(x0, lastX + 1, plot.Y(low), plot.Y(high));
-    lastLow = low;
-    lastHigh = high;
     first = last + 1;
   }
+  if (pending) {
+    flush();
+  }
+  fill();
 }
 
 void PopulationChart::DrawLegend(const Populations& now) {

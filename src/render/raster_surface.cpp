@@ -124,11 +124,16 @@ void RasterSurface::BlendMask(std::int32_t left, std::int32_t top, std::int32_t 
     std::uint32_t* row = pixels_.data() + y * width_;
     for (std::int64_t x = visible.left; x < visible.right; ++x) {
       const std::uint32_t alpha = coverage[x];
+      if (alpha == 0 || alpha == 255) {
+        row[x] = alpha == 0 ? row[x] : colour;
+        continue;
+      }
       std::uint32_t blended = 0xFF000000u;
       for (const int shift : {16, 8, 0}) {
-        const std::uint32_t mixed =
-            (channel(colour, shift) * alpha + channel(row[x], shift) * (255 - alpha) + 127) / 255;
-        blended |= mixed << shift;
+        // The weighted sum / 255, rounded, without dividing.
+        const std::uint32_t sum =
+            channel(colour, shift) * alpha + channel(row[x], shift) * (255 - alpha) + 128;
+        blended |= ((sum + (sum >> 8)) >> 8) << shift;
       }
       row[x] = blended;
     }
