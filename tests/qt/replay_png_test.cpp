@@ -9,6 +9,7 @@
 
 #include "app/timers.h"
 #include "render/raster_surface.h"
+#include "ui/qt/populations_window.h"
 #include "ui/qt/sim_dialog.h"
 
 namespace {
@@ -57,6 +58,38 @@ class ReplayPngTest : public QObject {
     QCOMPARE(written.pixel(661, 446), kSurfaceBackground);
     QCOMPARE(written.convertToFormat(QImage::Format_ARGB32),
              SurfaceImage(dialog.Surface()).convertToFormat(QImage::Format_ARGB32));
+  }
+
+  // The Populations window, opened after the session, against --chart.
+  void chartEqualsThePopulationsWindowAfterTheSameSession() {
+    const QString session = "plant plant herbivore carnivore tick 60 herbivore tick 5 plant";
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString png = folder.filePath("chart.png");
+    QProcess replay;
+    replay.start(QStringLiteral(PASTURA_REPLAY), {"--chart", png, "-e", session});
+    QVERIFY(replay.waitForFinished(10000));
+    QCOMPARE(replay.exitCode(), 0);
+
+    CWorld world;
+    Schedule schedule;
+    CSimDialog dialog(world, schedule);
+    for (const QString& command : session.split(' ')) {
+      if (command.front().isDigit()) {
+        for (int tick = 1; tick < command.toInt(); ++tick) {
+          dialog.Controller().OnStep();
+        }
+      } else if (command == "tick") {
+        dialog.Controller().OnStep();
+      } else {
+        dialog.findChild<QPushButton*>("IDC_" + command.toUpper())->click();
+      }
+    }
+    dialog.OnPopulations();
+    const auto* populations = dialog.findChild<CPopulationsWindow*>();
+    QVERIFY(populations->isVisible());
+    QCOMPARE(QImage(png).convertToFormat(QImage::Format_ARGB32),
+             SurfaceImage(populations->Surface()).convertToFormat(QImage::Format_ARGB32));
   }
 
   // A herbivore on the last column heading right, then a turn and a move up:

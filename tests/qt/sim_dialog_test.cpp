@@ -22,6 +22,7 @@
 #include "sim/board.h"
 #include "ui/qt/about_dialog.h"
 #include "ui/qt/dialog_rect.h"
+#include "ui/qt/populations_window.h"
 #include "ui/qt/sim_dialog.h"
 
 namespace {
@@ -326,6 +327,41 @@ class SimDialogTest : public QObject {
     QVERIFY(QApplication::activeModalWidget() == nullptr ||
             QApplication::activeModalWidget() == dialog.get());
     Click("IDC_STOP");
+  }
+
+  // S in the list, in the Populations window, and the menu's Step entry.
+  void stepKeyAndEntryTakeOneTickEachWhereverTheFocusIs() {
+    WaitForFirstTick();
+    const std::int32_t ticks = world.iterationCount;
+    QTest::keyClick(List(), Qt::Key_S);
+    QCOMPARE(world.iterationCount, ticks + 1);
+    QTest::keyClick(Button("IDC_PLANT"), Qt::Key_P);
+    auto* populations = dialog->findChild<CPopulationsWindow*>();
+    QVERIFY(QTest::qWaitForWindowExposed(populations));
+    populations->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(populations));
+    QTest::keyClick(populations, Qt::Key_S);
+    QCOMPARE(world.iterationCount, ticks + 2);
+    dialog->findChild<QAction*>(QStringLiteral("IDM_STEP"))->trigger();
+    QCOMPARE(world.iterationCount, ticks + 3);
+  }
+
+  // P opens it beside the dialog, the menu's entry closes it, and closing
+  // the dialog closes it too.
+  void populationsWindowOpensFromKeyAndEntryAndClosesWithTheDialog() {
+    auto* populations = dialog->findChild<CPopulationsWindow*>();
+    QVERIFY(!populations->isVisible());
+    QTest::keyClick(List(), Qt::Key_P);
+    QVERIFY(QTest::qWaitForWindowExposed(populations));
+    QCOMPARE(populations->windowTitle(), QStringLiteral("Populations"));
+    QVERIFY(populations->geometry().left() > dialog->geometry().right());
+    auto* entry = dialog->findChild<QAction*>(QStringLiteral("IDM_CHART"));
+    entry->trigger();
+    QVERIFY(!populations->isVisible());
+    entry->trigger();
+    QVERIFY(populations->isVisible());
+    dialog->close();
+    QVERIFY(!populations->isVisible());
   }
 
   void shiftF10OpensTheContextMenu() {

@@ -10,4 +10,7 @@ inline constexpr char kHelpText[] =
     "ReDraw: draw the whole board again.\n"
     "Paint: paint the empty grid; the entities come back at the next step or ReDraw.\n"
     "The list shows every entity's number and its growth or energy after each step; the label "
-    "counts the steps.";
+    "counts the steps.\n"
+    "Populations (context menu, or P): how many plants, herbivores and carnivores live now, and "
+    "a chart of their numbers after every step.\n"
+    "Step (context menu, or S): take one step, whether or not the world is stepping.";

@@ -24,6 +24,7 @@
 #include "ui/qt/app_icon.h"
 #include "ui/qt/dialog_rect.h"
 #include "ui/qt/latin1.h"
+#include "ui/qt/populations_window.h"
 
 namespace {
 
@@ -73,6 +74,14 @@ CSimDialog::CSimDialog(CWorld& world, Schedule& schedule, QWidget* parent)
   about->setObjectName(QStringLiteral("IDM_ABOUTBOX"));
   about->setData(IDM_ABOUTBOX);
   connect(about, &QAction::triggered, this, &CSimDialog::OnAbout);
+  populations_ = new CPopulationsWindow(controller_, this);
+  populationsEntry_ = AddEntry(dialog_layout::kPopulationsEntryText, "IDM_CHART", IDM_CHART,
+                               dialog_layout::kPopulationsKey);
+  populationsEntry_->setCheckable(true);
+  connect(populationsEntry_, &QAction::triggered, this, &CSimDialog::OnPopulations);
+  QAction* step =
+      AddEntry(dialog_layout::kStepEntryText, "IDM_STEP", IDM_STEP, dialog_layout::kStepKey);
+  connect(step, &QAction::triggered, this, [this] { controller_.OnStep(); });
 
   auto* menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
   connect(menuKey, &QShortcut::activated, this, [this] {
@@ -131,6 +140,28 @@ void CSimDialog::CreateControls() {
     }
   }
   findChild<QWidget*>(QStringLiteral("IDC_PLANT"))->setFocus();
+}
+
+QAction* CSimDialog::AddEntry(std::string_view text, const char* name, int id, char key) {
+  QAction* entry = contextMenu_->addAction(Latin1(text));
+  entry->setObjectName(QLatin1String(name));
+  entry->setData(id);
+  entry->setShortcut(QKeySequence(QString(QLatin1Char(key))));
+  entry->setShortcutContext(Qt::ApplicationShortcut);
+  addAction(entry);  // so that its key works while the menu is closed
+  return entry;
+}
+
+void CSimDialog::OnPopulations() {
+  if (populations_->isVisible()) {
+    populations_->hide();
+  } else {
+    if (!populations_->testAttribute(Qt::WA_Moved)) {
+      populations_->move(frameGeometry().topRight() + QPoint(8, 0));
+    }
+    populations_->show();
+  }
+  populationsEntry_->setChecked(populations_->isVisible());
 }
 
 void CSimDialog::OnAbout() {
@@ -205,6 +236,10 @@ void CSimDialog::ShowBoard() {
                QPoint(ceilLogical(changed.right) - 1, ceilLogical(changed.bottom) - 1)));
 }
 
+void CSimDialog::ShowPopulations() {
+  populations_->Refresh();
+}
+
 void CSimDialog::FollowPixelRatio() {
   if (devicePixelRatioF() == board_.Scale()) {
     return;
@@ -239,6 +274,7 @@ void CSimDialog::showEvent(QShowEvent* event) {
 void CSimDialog::hideEvent(QHideEvent* event) {
   QDialog::hideEvent(event);
   if (!event->spontaneous()) {
+    populations_->hide();  // the companion goes with the dialog
     controller_.OnShowWindow(false);
   }
 }
@@ -274,5 +310,6 @@ void CSimDialog::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void CSimDialog::ShowContextMenu(const QPoint& globalPos) {
+  populationsEntry_->setChecked(populations_->isVisible());
   contextMenu_->popup(globalPos);
 }

@@ -15,7 +15,10 @@
 // Keys: Tab follows the buttons' order; Enter presses the focused button, or
 // closes the dialog when no button has the focus; Esc and the close box close
 // it. F1 shows the help box; the context menu (right click, the Menu key or
-// Shift+F10) offers "About Pastura...".
+// Shift+F10) offers "About Pastura...", "Populations" (the companion window
+// with the population chart, shown or hidden) and "Step" (one tick, as the
+// step timer takes it). P and S do the last two wherever the focus is, in the
+// dialog or the Populations window, while no modal box is open.
 #pragma once
 
 #include <QBasicTimer>
@@ -35,6 +38,7 @@ class QLabel;
 class QListView;
 class QMenu;
 class QStringListModel;
+class CPopulationsWindow;
 
 class CSimDialog : public QDialog, public DialogWindow {
   Q_OBJECT
@@ -49,6 +53,8 @@ class CSimDialog : public QDialog, public DialogWindow {
 
   void OnAbout();
   void OnHelp();
+  // Shows the Populations window beside the dialog, or hides it.
+  void OnPopulations();
 
   // DialogWindow
   void StartTimer(int id, int periodMs) override;
@@ -58,6 +64,7 @@ class CSimDialog : public QDialog, public DialogWindow {
   DrawContext& Board() override;
   void EraseBoard() override;
   void ShowBoard() override;
+  void ShowPopulations() override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -69,6 +76,8 @@ class CSimDialog : public QDialog, public DialogWindow {
 
  private:
   void CreateControls();
+  // A context menu entry whose key works wherever the focus is.
+  QAction* AddEntry(std::string_view text, const char* name, int id, char key);
   void ShowContextMenu(const QPoint& globalPos);
   QBasicTimer* TimerById(int id);
   // Draws the board again at the window's ratio if that has changed.
@@ -80,6 +89,8 @@ class CSimDialog : public QDialog, public DialogWindow {
   QStringListModel* reportModel_ = nullptr;
   QLabel* iterations_ = nullptr;
   QMenu* contextMenu_ = nullptr;
+  QAction* populationsEntry_ = nullptr;
+  CPopulationsWindow* populations_ = nullptr;
   QBasicTimer startupTimer_;
   QBasicTimer stepTimer_;
 };

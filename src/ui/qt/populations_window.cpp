@@ -1,0 +1,55 @@
+#include "ui/qt/populations_window.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QShowEvent>
+#include <QWindow>
+
+#include "app/dialog_layout.h"
+#include "ui/qt/latin1.h"
+
+CPopulationsWindow::CPopulationsWindow(const DialogController& controller, QWidget* dialog)
+    : QWidget(dialog, Qt::Window),
+      controller_(controller),
+      chart_(std::make_unique<PopulationChart>(kChartWidth, kChartHeight, devicePixelRatioF())),
+      scale_(devicePixelRatioF()) {
+  QString title = Latin1(dialog_layout::kPopulationsEntryText);
+  setWindowTitle(title.remove(QLatin1Char('&')));
+  setFixedSize(kChartWidth, kChartHeight);
+  // The chart covers the whole window: no background is painted under it.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+CPopulationsWindow::~CPopulationsWindow() = default;
+
+void CPopulationsWindow::Refresh() {
+  if (!isVisible()) {
+    return;
+  }
+  chart_->Draw(controller_.History(), controller_.Counts());
+  update();
+}
+
+void CPopulationsWindow::FollowPixelRatio() {
+  if (devicePixelRatioF() != scale_) {
+    scale_ = devicePixelRatioF();
+    chart_ = std::make_unique<PopulationChart>(kChartWidth, kChartHeight, scale_);
+  }
+  Refresh();
+}
+
+// The surface's buffer, wrapped without a copy.
+void CPopulationsWindow::paintEvent(QPaintEvent*) {
+  const RasterSurface& surface = chart_->Surface();
+  QImage chart(reinterpret_cast<const uchar*>(surface.Pixels().data()), surface.Width(),
+               surface.Height(), static_cast<qsizetype>(surface.Width()) * 4, QImage::Format_RGB32);
+  chart.setDevicePixelRatio(scale_);
+  QPainter(this).drawImage(QPoint(0, 0), chart);
+}
+
+void CPopulationsWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  connect(windowHandle(), &QWindow::screenChanged, this, &CPopulationsWindow::FollowPixelRatio,
+          Qt::UniqueConnection);
+  FollowPixelRatio();
+}
