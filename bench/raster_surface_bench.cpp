@@ -1,11 +1,13 @@
 // The board's pixels: a full-table redraw (441 grid cells, 100 animals of
 // each kind, 100 plants) at display scales 1 and 2 with heap allocations
 // counted, and that picture encoded as the player's PNG frames are, with the
-// file's size.
+// file's size; the population chart drawn anew with a million ticks of
+// history, and the history's own size after them.
 
 #include <benchmark/benchmark.h>
 
 #include "allocation_counter.h"
+#include "render/population_chart.h"
 #include "render/raster_surface.h"
 #include "replay/png_output.h"
 #include "sim/world.h"
@@ -55,6 +57,33 @@ void BM_FullTablePng(benchmark::State& state, int scale) {
 }
 BENCHMARK_CAPTURE(BM_FullTablePng, scale_1, 1)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_FullTablePng, scale_2, 2)->Unit(benchmark::kMicrosecond);
+
+// Counts that climb and fall over every 20,000 ticks, a million of them: the
+// history's columns are full, each spanning 256 ticks.
+PopulationHistory MillionTicks() {
+  PopulationHistory history;
+  for (std::int32_t tick = 0; tick < 1'000'000; ++tick) {
+    const std::int32_t phase = tick / 100 % 200 <= 100 ? tick / 100 % 200 : 200 - tick / 100 % 200;
+    history.Record({phase, 100 - phase, phase / 2});
+  }
+  return history;
+}
+
+void BM_ChartDraw(benchmark::State& state, double scale) {
+  const PopulationHistory history = MillionTicks();
+  PopulationChart chart(kChartWidth, kChartHeight, scale);
+  const long long before = AllocationCount();
+  for (auto _ : state) {
+    chart.Draw(history, {40, 8, 0});
+    benchmark::DoNotOptimize(chart.Surface().TakeChangedRect());
+    benchmark::ClobberMemory();
+  }
+  state.counters["allocs_per_draw"] = benchmark::Counter(
+      static_cast<double>(AllocationCount() - before), benchmark::Counter::kAvgIterations);
+  state.counters["history_bytes"] = static_cast<double>(history.StoredBytes());
+}
+BENCHMARK_CAPTURE(BM_ChartDraw, scale_1, 1.0)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ChartDraw, scale_2, 2.0)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
