@@ -97,7 +97,7 @@ void PopulationChart::Draw(const PopulationHistory& history, const Populations& 
                   surface_.Width() - scale.ToDevice(kPlotRight),
                   surface_.Height() - scale.ToDevice(kPlotBottom),
                   (ticks + step - 1) / step * step,
-                  std::max<std::int64_t>(1, scale.ToDevice(kLineWidth))};
+                  scale.Pen(kLineWidth).width};
   surface_.FillRect({0, 0, surface_.Width(), surface_.Height()}, kWhite);
   DrawGrid(plot, plot.lastTick, step);
   for (std::size_t kind = 0; kind < kSeries.size(); ++kind) {
@@ -108,7 +108,7 @@ void PopulationChart::Draw(const PopulationHistory& history, const Populations& 
 
 void PopulationChart::DrawGrid(const Plot& plot, std::int64_t lastTick, std::int64_t tickStep) {
   const DeviceScale& scale = surface_.Scale();
-  const std::int64_t rule = std::max<std::int64_t>(1, scale.ToDevice(1));
+  const std::int64_t rule = scale.Pen(1).width;
   const std::int64_t gap = scale.ToDevice(kLabelGap);
   const std::int64_t half = text_.DigitHeight() / 2;
   std::array<char, 24> buffer;
@@ -226,7 +226,7 @@ void PopulationChart::DrawLine(const Plot& plot, const PopulationHistory& histor
 void PopulationChart::DrawLegend(const Populations& now) {
   const DeviceScale& scale = surface_.Scale();
   const std::int64_t baseline = scale.ToDevice(kLegendBaseline);
-  const std::int64_t pen = std::max<std::int64_t>(1, scale.ToDevice(kLineWidth));
+  const std::int64_t pen = scale.Pen(kLineWidth).width;
   const std::int64_t swatchTop = baseline - text_.DigitHeight() / 2 - pen / 2;
   const std::array<std::int32_t, PopulationHistory::kKinds> counts{now.plants, now.herbivores,
                                                                    now.carnivores};
