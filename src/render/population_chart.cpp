@@ -206,7 +206,7 @@ void PopulationChart::DrawLine(const Plot& plot, const PopulationHistory& histor
   for (const PopulationHistory::Column& column : history.Columns()) {
     const std::int64_t last = std::min(first + perColumn - 1, history.Ticks());
     const Span span{plot.X(first), plot.X(last), column.low[kind], column.high[kind]};
-    if (pending && span.x0 <= pending->x1) {
+    if (pending && span.x0 == pending->x0) {
       pending = Span{pending->x0, span.x1, std::min(pending->low, span.low),
                      std::max(pending->high, span.high)};
     } else {

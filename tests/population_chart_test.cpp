@@ -1,0 +1,21 @@
+#include "render/population_chart.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Plants grow from 3 to 100 in 1,300 ticks and stay there for a million:
+// every pixel column then covers many merged columns, and the line stays a
+// line along the top.
+TEST(PopulationChartTest, AMillionTicksAtOneCountDrawALineNotABlock) {
+  PopulationHistory history;
+  for (std::int32_t tick = 0; tick < 1'000'000; ++tick) {
+    history.Record({tick < 1300 ? 3 + tick * 97 / 1300 : 100, 0, 0});
+  }
+  PopulationChart chart(kChartWidth, kChartHeight, 1.0);
+  chart.Draw(history, {100, 0, 0});
+  EXPECT_EQ(chart.Surface().At(230, 100), 0xFFFFFFFFu);  // halfway along, between 50 and 75
+  EXPECT_EQ(chart.Surface().At(230, 36), 0xFF009E73u);   // the plants' line at 100
+}
+
+}  // namespace
