@@ -14,9 +14,9 @@ packages+=(libstb-dev zlib1g-dev)
 # The population chart's lettering: stb_truetype (libstb-dev) draws a DejaVu
 # face cut to the letters it needs by fontTools at build time.
 packages+=(python3-fonttools)
-# The desktop program: Qt 6 Widgets (its tests run on Qt's offscreen platform)
-# and a font for its captions.
-packages+=(qt6-base-dev qt6-svg-dev fonts-dejavu-core)
+# The desktop program: Qt 6 Widgets (its tests run on Qt's offscreen platform),
+# xcb for the hints of its fixed-size boxes on X11, and a font for its captions.
+packages+=(qt6-base-dev qt6-svg-dev libxcb1-dev fonts-dejavu-core)
 # The Linux desktop's larger icons are drawn from the scalable one.
 packages+=(librsvg2-bin)
 
@@ -24,8 +24,9 @@ if [[ "${1:-all}" != desktop ]]; then
   # The formatting check.
   packages+=(clang-format)
   # Packaging and its checks: the Debian package's dependencies, the desktop
-  # entry and the AppStream metainfo, and the window class (xprop, xwininfo).
-  packages+=(dpkg-dev appstream desktop-file-utils x11-utils)
+  # entry and the AppStream metainfo, and the windows' class and hints (xprop,
+  # xwininfo, and xdotool to open the help and About boxes).
+  packages+=(dpkg-dev appstream desktop-file-utils x11-utils xdotool)
   # The Windows build and its tests: the mingw-w64 cross compiler and windres,
   # Wine to run the programs (with its fonts and the X extensions it draws
   # with), and a headless X server for the dialog tests; zlib for the player;

@@ -8,16 +8,15 @@
 #include "pastura_version.h"
 #include "ui/qt/app_icon.h"
 #include "ui/qt/dialog_rect.h"
+#include "ui/qt/fixed_size_box.h"
 #include "ui/qt/latin1.h"
 
-CAboutDialog::CAboutDialog(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint) {
+CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent, kFixedSizeBoxFlags) {
   setWindowTitle(Latin1(dialog_layout::kAboutBoxCaption));
   setFixedSize(
       DialogRect({0, 0, dialog_layout::kAboutBoxSize.width, dialog_layout::kAboutBoxSize.height})
           .size());
+  AdvertiseFixedSize(*this);
 
   // An icon control keeps the template's position but takes its icon's size,
   // as the dialog manager sizes one: 20 x 20 units would cut a 32-pixel icon.

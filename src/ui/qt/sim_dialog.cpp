@@ -23,6 +23,7 @@
 #include "ui/qt/about_dialog.h"
 #include "ui/qt/app_icon.h"
 #include "ui/qt/dialog_rect.h"
+#include "ui/qt/fixed_size_box.h"
 #include "ui/qt/latin1.h"
 #include "ui/qt/populations_window.h"
 
@@ -54,9 +55,7 @@ void Identify(QWidget* widget, const Control& control) {
 }  // namespace
 
 CSimDialog::CSimDialog(CWorld& world, Schedule& schedule, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
+    : QDialog(parent, kFixedSizeBoxFlags),
       controller_(world, schedule, *this),
       board_(dialog_units::kClientWidth, dialog_units::kClientHeight, devicePixelRatioF()) {
   // The controls sit on the board's own background, whatever the desktop's
@@ -67,6 +66,7 @@ CSimDialog::CSimDialog(CWorld& world, Schedule& schedule, QWidget* parent)
   setWindowTitle(Latin1(dialog_layout::kMainDialogCaption));
   setWindowIcon(AppIcon());
   setFixedSize(dialog_units::kClientWidth, dialog_units::kClientHeight);
+  AdvertiseFixedSize(*this);
   CreateControls();
 
   contextMenu_ = new QMenu(this);
@@ -171,7 +171,8 @@ void CSimDialog::OnAbout() {
 
 void CSimDialog::OnHelp() {
   QMessageBox help(QMessageBox::Information, Latin1(kHelpTitle), Latin1(kHelpText), QMessageBox::Ok,
-                   this);
+                   this, kFixedSizeBoxFlags);
+  AdvertiseFixedSize(help);
   help.exec();
 }
 
