@@ -177,6 +177,9 @@ TEST_F(DialogControllerTest, EveryButtonIdReachesItsCommand) {
   EXPECT_TRUE(dialog.OnCommand(IDC_PAINT));
   EXPECT_TRUE(dialog.OnCommand(IDC_REDRAW));
   EXPECT_EQ(window.erasedAt.size(), 2u);
+  // "Paint" draws the empty grid, "ReDraw" the grid and the three entities.
+  EXPECT_EQ(window.shownAt[3] - window.erasedAt[0], kGridCells);
+  EXPECT_EQ(window.shownAt[4] - window.erasedAt[1], kGridCells + 5);
   EXPECT_FALSE(dialog.OnCommand(IDC_REPORT));
   EXPECT_FALSE(dialog.OnCommand(IDC_ITERATIONS));
 }
