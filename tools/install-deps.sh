@@ -14,6 +14,8 @@ packages+=(libstb-dev zlib1g-dev)
 # The population chart's lettering: stb_truetype (libstb-dev) draws a DejaVu
 # face cut to the letters it needs by fontTools at build time.
 packages+=(python3-fonttools)
+# The player's GIF encoder (the Linux build only: Debian has none for mingw-w64).
+packages+=(libgif-dev)
 # The desktop program: Qt 6 Widgets (its tests run on Qt's offscreen platform),
 # xcb for the hints of its fixed-size boxes on X11, and a font for its captions.
 packages+=(qt6-base-dev qt6-svg-dev libxcb1-dev fonts-dejavu-core)

@@ -38,7 +38,7 @@ namespace {
 // third of libFuzzer's time limit under the sanitizers on a busy machine.
 constexpr std::int64_t kMaxBoardPassesPerInput = 150;
 
-// With --frames every tick also encodes a picture: far fewer of those.
+// With --frames or --gif every tick also encodes a picture: far fewer of those.
 constexpr std::int64_t kMaxBoardPassesWithFrames = 5;
 
 constexpr std::string_view kCommandLineMark = "#!";
@@ -122,7 +122,7 @@ std::string InScratch(std::string word) {
 }
 
 bool TakesPath(std::string_view option) {
-  return option == "--png" || option == "--frames" || option == "--counts";
+  return option == "--png" || option == "--frames" || option == "--counts" || option == "--gif";
 }
 
 // The command line's words; file names, and the values of the options that
@@ -183,9 +183,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   const Script& script = std::get<Script>(parsed);
-  const std::int64_t limit = commandLine.find("--frames") == std::string_view::npos
-                                 ? kMaxBoardPassesPerInput
-                                 : kMaxBoardPassesWithFrames;
+  const bool picturePerTick = commandLine.find("--frames") != std::string_view::npos ||
+                              commandLine.find("--gif") != std::string_view::npos;
+  const std::int64_t limit = picturePerTick ? kMaxBoardPassesWithFrames : kMaxBoardPassesPerInput;
   if (BoardPasses(script) > limit) {
     return -1;  // too long to play here; keeps it out of the corpus
   }

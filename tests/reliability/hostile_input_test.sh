@@ -91,6 +91,11 @@ expect_refusal utf8 "$work/utf8.txt" "line 1: unknown command '\\xff\\xfe\\xc3('
 printf 'plant # \0\xff\xc3\x28\0\nplace herbivore 7 4 2 tick tick 3 state\n' > "$work/bytes-comment.txt"
 expect_run bytes-comment "$work/bytes-comment.txt" "$work/short.expected"
 
+# A refused script leaves no GIF, not even a temporary one.
+timeout 20 "$replay" --gif "$work/never.gif" "$work/nul.txt" > "$work/gif.out" 2> "$work/gif.err"
+code=$?
+[[ "$code" == 2 && -z "$(find "$work" -name '*never.gif*')" ]] || fail gif_of_a_bad_script "exit $code"
+
 # Numbers of 400 digits: leading zeros keep a small value; more is out of range.
 zeros=$(printf '0%.0s' {1..399})
 nines=$(printf '9%.0s' {1..400})

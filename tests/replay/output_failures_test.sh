@@ -143,12 +143,15 @@ stopped() {
 for signal in TERM INT HUP; do
   echo old > counts.csv
   echo old > picture.png
+  echo old > animation.gif
   rm -rf out new-frames
-  "$replay" --counts counts.csv --png picture.png --frames new-frames/sub -e "$endless" > out 2> err &
+  "$replay" --counts counts.csv --png picture.png --frames new-frames/sub --gif animation.gif \
+    -e "$endless" > out 2> err &
   pid=$!
   wait_for_output 'new-frames/sub/.frames.tmp-*/frame-000001.png' "$pid"
   stopped "stopped_by_$signal" "$signal" "$pid"
   [[ "$(cat picture.png)" == old ]] || fail "stopped_by_$signal" "the picture changed"
+  [[ "$(cat animation.gif)" == old ]] || fail "stopped_by_$signal" "the GIF changed"
   [[ ! -e new-frames ]] || fail "stopped_by_$signal" "left the frames folder it made"
 done
 
@@ -247,7 +250,7 @@ done
   fail png_inside_frames "stderr was '$(cat err)'"
 
 # An empty name is a usage error before anything runs.
-for option in --png --counts --frames; do
+for option in --png --counts --frames --gif; do
   timeout 60 "$replay" "$option" '' -e "$endless" > out 2> err
   code=$?
   [[ "$code" == 2 && ! -s out ]] || fail "empty_name_for_$option" "exit $code"

@@ -61,7 +61,7 @@ run_replay(NAME seed_out_of_range ARGS --seed 4294967296 -e tick EXIT 2 STDOUT_E
 
 run_replay(NAME scale_zero ARGS --scale 0 -e tick EXIT 2 STDOUT_EMPTY TRUE)
 run_replay(NAME scale_with_a_sign ARGS --scale +1.5 -e tick EXIT 2 STDOUT_EMPTY TRUE
-  STDERR "pastura-replay: bad scale '+1.5': expected a decimal number 1..4\nusage: pastura-replay [--draw] [--png FILE] [--frames DIR [--overwrite]] [--scale S] [--counts FILE] [--seed N] [-e SCRIPT | SCRIPTFILE | -]\n")
+  STDERR "pastura-replay: bad scale '+1.5': expected a decimal number 1..4\nusage: pastura-replay [--draw] [--png FILE] [--frames DIR [--overwrite]] [--gif FILE] [--board] [--scale S] [--counts FILE] [--chart FILE] [--seed N] [-e SCRIPT | SCRIPTFILE | -]\n")
 run_replay(NAME scale_with_an_exponent ARGS --scale 1e0 -e tick EXIT 2 STDOUT_EMPTY TRUE)
 run_replay(NAME scale_above_four ARGS --scale 4.5 -e tick EXIT 2 STDOUT_EMPTY TRUE)
 file(REMOVE ${WORK}/quarter.png)
@@ -71,6 +71,17 @@ file(READ ${WORK}/quarter.png header LIMIT 24 HEX)
 if(NOT header MATCHES "0000033c0000022f$")
   message(SEND_ERROR "scale_fraction: header ${header}, expected an 828 x 559 picture")
 endif()
+file(REMOVE ${WORK}/board.png)
+run_replay(NAME board_crops_the_picture ARGS --board --scale 1.25 --png ${WORK}/board.png -e tick
+  EXIT 0)
+file(READ ${WORK}/board.png header LIMIT 24 HEX)
+# The grid's 420 pixels and the 2 an outline reaches past it, at 1.25: 525 + 3.
+if(NOT header MATCHES "0000021000000210$")
+  message(SEND_ERROR "board_crops_the_picture: header ${header}, expected a 528 x 528 picture")
+endif()
+run_replay(NAME gif_unwritable ARGS --gif ${DATA}/no-such-folder/a.gif -e tick EXIT 1
+  STDOUT_EMPTY TRUE
+  STDERR "pastura-replay: cannot write '${DATA}/no-such-folder/a.gif': No such file or directory\n")
 run_replay(NAME scale_missing ARGS --png ${WORK}/s.png --scale EXIT 2 STDOUT_EMPTY TRUE)
 
 run_replay(NAME frames_folder_under_a_file ARGS --frames ${DATA}/first-tick.txt/frames -e tick

@@ -83,3 +83,12 @@ endfunction()
 compare_pictures(NAME pictures_demo ARGS ${DEMO})
 compare_pictures(NAME pictures_scaled ARGS --scale 3
   -e "plant plant herbivore carnivore tick 4 redraw paint tick 2")
+compare_pictures(NAME pictures_board ARGS --board --scale 1.5 -e "plant herbivore carnivore tick 3")
+
+# Debian has no giflib for mingw-w64: the Windows player refuses --gif.
+execute_process(COMMAND ${WINE} ${WINDOWS_REPLAY} --gif never.gif -e tick WORKING_DIRECTORY ${WORK}
+  RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT code EQUAL 2 OR NOT out STREQUAL "" OR EXISTS ${WORK}/never.gif OR NOT err STREQUAL
+   "pastura-replay: --gif is not available in this build of the player; make the GIF with the Linux one\n")
+  message(SEND_ERROR "gif_refused: exit ${code}, stderr\n${err}")
+endif()

@@ -9,8 +9,9 @@
 #include "replay/script.h"
 
 const std::string_view kUsageLine =
-    "usage: pastura-replay [--draw] [--png FILE] [--frames DIR [--overwrite]] [--scale S] "
-    "[--counts FILE] [--seed N] [-e SCRIPT | SCRIPTFILE | -]";
+    "usage: pastura-replay [--draw] [--png FILE] [--frames DIR [--overwrite]] [--gif FILE] "
+    "[--board] [--scale S] [--counts FILE] [--chart FILE] [--seed N] "
+    "[-e SCRIPT | SCRIPTFILE | -]";
 
 const std::string_view kHelpText =
     "Plays a session of the Pastura ecosystem without a window.\n"
@@ -25,6 +26,10 @@ const std::string_view kHelpText =
     "  --frames DIR   after every tick, write the picture to DIR/frame-000001.png,\n"
     "                 DIR/frame-000002.png, ... (DIR is created if need be)\n"
     "  --overwrite    let --frames replace the frames a former run left in DIR\n"
+    "  --gif FILE     write the board after every tick to FILE as an animated GIF,\n"
+    "                 a frame every 200 ms, looping\n"
+    "  --board        crop the pictures of --png and --frames to the board (the\n"
+    "                 GIF is cropped to it always)\n"
     "  --scale S      draw the pictures at S device pixels per board pixel, as on a\n"
     "                 high-density screen (1..4, fractions such as 1.25 too;\n"
     "                 default 1)\n"
@@ -111,8 +116,10 @@ struct Rule {
 constexpr Rule kRules[] = {
     {"--draw", "", &Options::draw},
     {"--overwrite", "", &Options::overwrite},
+    {"--board", "", &Options::board},
     {"--png", "a file", nullptr, &Options::pngFile},
     {"--frames", "a folder", nullptr, &Options::framesDir},
+    {"--gif", "a file", nullptr, &Options::gifFile},
     {"--counts", "a file", nullptr, &Options::countsFile},
     {"--chart", "a file", nullptr, &Options::chartFile},
     {"--seed", "a number", nullptr, nullptr, SetSeed},

@@ -14,10 +14,12 @@
 struct Options {
   bool draw = false;                          // print every shape as it is drawn
   bool overwrite = false;                     // --frames may replace older frames
+  bool board = false;                         // pictures show the board alone
   std::uint32_t seed = Random::kDefaultSeed;  // the spawn generator's starting state
   double scale = 1;                           // device pixels per board pixel in pictures
   std::optional<std::string> pngFile;         // the picture after the script
   std::optional<std::string> framesDir;       // the picture after every tick
+  std::optional<std::string> gifFile;         // the board after every tick, animated
   std::optional<std::string> countsFile;      // population counts per tick; "-" for stdout
   std::optional<std::string> chartFile;       // the population chart after the script
   std::optional<std::string> scriptText;      // from -e

@@ -196,7 +196,7 @@ void OutputFile::Refuse(std::string_view reason) const {
 }
 
 std::unique_ptr<RunOutput> FramesFolder::Open(const std::string& folder, OutputSources& sources) {
-  std::unique_ptr<FramesFolder> frames(new FramesFolder(folder, sources.Picture()));
+  std::unique_ptr<FramesFolder> frames(new FramesFolder(folder, sources));
   std::error_code error;
   // Every missing folder on the way is made, and removed again by a run that
   // fails or is stopped.
@@ -260,7 +260,7 @@ FramesFolder::~FramesFolder() {
 
 void FramesFolder::AfterTick(std::int64_t tick, const CWorld& /*world*/) {
   const std::string cannotWrite = "cannot write " + Quoted(folder_ + "/" + FrameName(tick)) + ": ";
-  const std::optional<std::string> png = picture_.Encode();
+  const std::optional<std::string> png = picture_.Encode(area_);
   if (!png) {
     throw Refusal{cannotWrite + "cannot encode the picture"};
   }

@@ -66,11 +66,12 @@ class FramesFolder : public RunOutput {
   void Publish() override;
 
  private:
-  FramesFolder(std::string folder, PngOutput& picture)
-      : folder_(std::move(folder)), picture_(picture) {}
+  FramesFolder(std::string folder, OutputSources& sources)
+      : folder_(std::move(folder)), picture_(sources.Picture()), area_(sources.PictureArea()) {}
 
   std::string folder_;
   PngOutput& picture_;
+  DeviceRect area_;
   int lock_ = -1;
   std::optional<Temporary> made_;     // the folders this run made for it, if any
   std::optional<Temporary> staging_;  // the hidden folder the frames are written to

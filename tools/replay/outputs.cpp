@@ -2,6 +2,9 @@
 
 #include "replay/chart_file.h"
 #include "replay/counts_output.h"
+#ifdef PASTURA_GIF
+#include "replay/gif_output.h"
+#endif
 #include "replay/output_file.h"
 #include "replay/png_file.h"
 #include "replay/stop_signal.h"
@@ -13,11 +16,27 @@ std::unique_ptr<RunOutput> Open(const std::string& path, OutputSources& sources)
   return std::make_unique<Kind>(path, sources);
 }
 
+#ifndef PASTURA_GIF
+// Debian has no giflib for mingw-w64, the Windows player's compiler.
+std::unique_ptr<RunOutput> RefuseGif(const std::string& /*path*/, OutputSources& /*sources*/) {
+  throw Refusal{
+      "--gif is not available in this build of the player; make the GIF with the Linux one",
+      kUsageError};
+}
+#endif
+
+// --counts comes last: with "-" it writes its heading to standard output as
+// it opens, and so only once every other output could be opened.
 constexpr OutputKind kKinds[] = {
     {"--png", &Options::pngFile, false, Open<PngFile>},
     {"--frames", &Options::framesDir, false, FramesFolder::Open},
-    {"--counts", &Options::countsFile, true, Open<CountsOutput>},
+#ifdef PASTURA_GIF
+    {"--gif", &Options::gifFile, false, Open<GifOutput>},
+#else
+    {"--gif", &Options::gifFile, false, RefuseGif},
+#endif
     {"--chart", &Options::chartFile, false, Open<ChartFile>},
+    {"--counts", &Options::countsFile, true, Open<CountsOutput>},
 };
 
 }  // namespace

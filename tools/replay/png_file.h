@@ -10,7 +10,9 @@
 class PngFile : public RunOutput {
  public:
   PngFile(const std::string& path, OutputSources& sources)
-      : file_(OutputFile::Create(path)), picture_(sources.Picture()) {}
+      : file_(OutputFile::Create(path)),
+        picture_(sources.Picture()),
+        area_(sources.PictureArea()) {}
 
   void Finish() override;
   void Publish() override { file_->Publish(); }
@@ -18,4 +20,5 @@ class PngFile : public RunOutput {
  private:
   std::unique_ptr<OutputFile> file_;
   PngOutput& picture_;
+  DeviceRect area_;
 };

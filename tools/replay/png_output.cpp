@@ -9,10 +9,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <span>
 
 #include <zlib.h>
 
 #include "app/dialog_units.h"
+#include "sim/board.h"
+#include "sim/world.h"
 
 namespace {
 
@@ -39,6 +42,17 @@ void Append(void* context, void* data, int size) {
                                              static_cast<std::size_t>(size));
 }
 
+// Where a board could draw at `scale`: the grid, and every shape the last
+// cell can hold, whose outlines reach past the grid's last line.
+DeviceRect BoardArea(double scale) {
+  RasterSurface probe(dialog_units::kClientWidth, dialog_units::kClientHeight, scale);
+  CWorld world;
+  world.RedrawAll(probe);
+  world.PlacePlant(probe, kBoardCells, kBoardCells);
+  world.PlaceCarnivore(probe, kBoardCells, kBoardCells, kHeadingDown, kCarnivoreKind);
+  return probe.TakeChangedRect();
+}
+
 }  // namespace
 
 #define STB_IMAGE_WRITE_IMPLEMENTATION
@@ -46,28 +60,29 @@ void Append(void* context, void* data, int size) {
 #define STBIW_ZLIB_COMPRESS Compress
 #include <stb_image_write.h>
 
-std::optional<std::string> EncodePng(const RasterSurface& surface, std::string& rgb) {
-  const std::vector<std::uint32_t>& pixels = surface.Pixels();
-  rgb.resize(pixels.size() * 3);
+std::optional<std::string> EncodePng(const RasterSurface& surface, const DeviceRect& area,
+                                     std::string& rgb) {
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
+  rgb.resize(static_cast<std::size_t>(width) * height * 3);
   std::size_t at = 0;
-  for (const std::uint32_t pixel : pixels) {
-    rgb[at++] = static_cast<char>((pixel >> 16) & 0xFF);
-    rgb[at++] = static_cast<char>((pixel >> 8) & 0xFF);
-    rgb[at++] = static_cast<char>(pixel & 0xFF);
+  for (std::int32_t y = area.top; y < area.bottom; ++y) {
+    const std::uint32_t* row = &surface.Pixels()[static_cast<std::size_t>(y) * surface.Width()];
+    for (const std::uint32_t pixel : std::span(row + area.left, row + area.right)) {
+      rgb[at++] = static_cast<char>((pixel >> 16) & 0xFF);
+      rgb[at++] = static_cast<char>((pixel >> 8) & 0xFF);
+      rgb[at++] = static_cast<char>(pixel & 0xFF);
+    }
   }
   // The encoder fails only when it cannot allocate.
   stbi_write_force_png_filter = kUpFilter;
   std::string png;
-  if (stbi_write_png_to_func(Append, &png, surface.Width(), surface.Height(), 3, rgb.data(),
-                             surface.Width() * 3) == 0) {
+  if (stbi_write_png_to_func(Append, &png, width, height, 3, rgb.data(), width * 3) == 0) {
     return std::nullopt;
   }
   return png;
 }
 
 PngOutput::PngOutput(double scale)
-    : surface_(dialog_units::kClientWidth, dialog_units::kClientHeight, scale) {}
-
-std::optional<std::string> PngOutput::Encode() {
-  return EncodePng(surface_, rgb_);
-}
+    : surface_(dialog_units::kClientWidth, dialog_units::kClientHeight, scale),
+      board_(BoardArea(scale)) {}

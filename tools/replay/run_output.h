@@ -42,6 +42,8 @@ class OutputSources {
     }
     return *picture_;
   }
+  // The area of it that --png and --frames show.
+  DeviceRect PictureArea() { return options.board ? Picture().Board() : Picture().Whole(); }
   // None while no output has asked for it.
   PngOutput* PictureIfMade() const { return picture_.get(); }
 

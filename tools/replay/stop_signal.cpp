@@ -12,13 +12,14 @@
 
 namespace {
 
-// A run has at most a counts file, a picture, a frames folder and the
-// folder made for it. Atomics, so that the handler sees a slot whole.
+// A run has a temporary file for each output file (--png, --gif, --counts),
+// and for --frames a staging folder and the folders made for it; room for a
+// few more outputs. Atomics, so that the handler sees a slot whole.
 struct Slot {
   std::atomic<const char*> path{nullptr};
   std::atomic<Temporary::Remover> remove{nullptr};
 };
-std::array<Slot, 4> slots;
+std::array<Slot, 8> slots;
 std::atomic<bool> held{false};
 
 // "stopped by signal N; no partial file was kept", built without the heap.
