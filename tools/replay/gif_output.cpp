@@ -2,7 +2,7 @@
 // size of the board's area without a global colour table, the looping
 // application extension, then per frame a graphic control extension (the
 // delay, the transparent index, drawn over the frame before) and an image
-// with its own colour table.
+// with its own colour table, its unchanged pixels transparent.
 #include "replay/gif_output.h"
 
 #include <gif_lib.h>
@@ -19,7 +19,6 @@
 namespace {
 
 constexpr int kDelay = kStepPeriodMs / 10;  // in the GIF's hundredths of a second
-constexpr GifPixelType kTransparent = 0;    // the unchanged pixels, after the first frame
 
 int Write(GifFileType* gif, const GifByteType* bytes, int length) {
   auto* sink = static_cast<GifSink*>(gif->UserData);
@@ -73,9 +72,7 @@ void GifOutput::Finish() {
 }
 
 void GifOutput::PutFrame(std::int64_t tick) {
-  const bool first = frames_ == 0;
   const std::int32_t width = area_.right - area_.left;
-  const std::int32_t height = area_.bottom - area_.top;
   const auto row = [&](std::int32_t y) {
     return &surface_
                 .Pixels()[static_cast<std::size_t>(area_.top + y) * surface_.Width() + area_.left];
@@ -83,47 +80,43 @@ void GifOutput::PutFrame(std::int64_t tick) {
   const auto shownRow = [&](std::int32_t y) {
     return &shown_[static_cast<std::size_t>(y) * width];
   };
-  // The box around the changed pixels; all of the first frame.
-  DeviceRect box{width, height, 0, 0};
-  for (std::int32_t y = 0; y < height; ++y) {
+  // The box around the pixels that differ from the frames so far: all of
+  // them at first, since shown_ starts with no colour any pixel has.
+  DeviceRect box{width, area_.bottom - area_.top, 0, 0};
+  for (std::int32_t y = 0; y < area_.bottom - area_.top; ++y) {
     const std::uint32_t* now = row(y);
     const std::uint32_t* before = shownRow(y);
-    if (!first && std::equal(now, now + width, before)) {
+    const auto left =
+        static_cast<std::int32_t>(std::mismatch(now, now + width, before).first - now);
+    if (left == width) {
       continue;
     }
-    const auto left = first ? 0 : std::mismatch(now, now + width, before).first - now;
     std::int32_t right = width;
-    while (!first && now[right - 1] == before[right - 1]) {
+    while (now[right - 1] == before[right - 1]) {
       --right;
     }
-    box = {std::min(box.left, static_cast<std::int32_t>(left)), std::min(box.top, y),
-           std::max(box.right, right), y + 1};
+    box = {std::min(box.left, left), std::min(box.top, y), std::max(box.right, right), y + 1};
   }
   if (box.IsEmpty()) {
     box = {0, 0, 1, 1};  // one transparent pixel, so that the frame still lasts its time
   }
-  palette_.Reset(first ? 0 : 1);
+  palette_.Reset();
   GifPixelType* index = indices_.data();
   for (std::int32_t y = box.top; y < box.bottom; ++y) {
     const std::uint32_t* now = row(y);
     std::uint32_t* before = shownRow(y);
     for (std::int32_t x = box.left; x < box.right; ++x) {
-      if (!first && now[x] == before[x]) {
-        *index++ = kTransparent;
-        continue;
-      }
-      const int colour = palette_.IndexOf(now[x]);
+      const int colour = now[x] == before[x] ? GifPalette::kTransparent : palette_.IndexOf(now[x]);
       if (colour < 0) {
         file_->Refuse("the board after tick " + std::to_string(tick) + " has more than " +
-                      std::to_string(GifPalette::kMostColours - (first ? 0 : 1)) +
+                      std::to_string(GifPalette::kMostColours) +
                       " colours, more than a GIF frame holds");
       }
       *index++ = static_cast<GifPixelType>(colour);
       before[x] = now[x];
     }
   }
-  GraphicsControlBlock control{DISPOSE_DO_NOT, false, kDelay,
-                               first ? NO_TRANSPARENT_COLOR : kTransparent};
+  GraphicsControlBlock control{DISPOSE_DO_NOT, false, kDelay, GifPalette::kTransparent};
   GifByteType extension[4];
   EGifGCBToExtension(&control, extension);
   ColorMapObject map = palette_.Map();

@@ -1,7 +1,8 @@
 // GifPalette: one GIF frame's colour table, made from the frame's pixels:
-// each colour gets the next index as it is first met, up to 256, and is
-// found again through an open-addressed table. Pixels are 0xFFRRGGBB, so no
-// colour is 0, which marks a free slot. Made once and reset for every frame.
+// index 0 is the transparent one, and each colour gets the next index as it
+// is first met, up to 255 colours, found again through an open-addressed
+// table. Pixels are 0xFFRRGGBB, so no colour is 0, which marks a free slot.
+// Made once and reset for every frame.
 #pragma once
 
 #include <gif_lib.h>
@@ -12,12 +13,12 @@
 
 class GifPalette {
  public:
-  static constexpr int kMostColours = 256;
+  static constexpr int kTransparent = 0;
+  static constexpr int kMostColours = 255;
 
-  // Empties the table; the first `reserved` indices are given to no colour.
-  void Reset(int reserved) {
+  void Reset() {
     keys_.fill(0);
-    count_ = reserved;
+    count_ = 1;
   }
 
   // The colour's index; -1 once the frame holds more colours than fit.
@@ -27,7 +28,7 @@ class GifPalette {
       slot = (slot + 1) % kSlots;
     }
     if (keys_[slot] == 0) {
-      if (count_ == kMostColours) {
+      if (count_ > kMostColours) {
         return -1;
       }
       keys_[slot] = colour;
@@ -53,6 +54,6 @@ class GifPalette {
 
   std::array<std::uint32_t, kSlots> keys_{};
   std::array<std::uint8_t, kSlots> indices_{};
-  std::array<GifColorType, kMostColours> table_{};
-  int count_ = 0;
+  std::array<GifColorType, kMostColours + 1> table_{};
+  int count_ = 1;
 };
