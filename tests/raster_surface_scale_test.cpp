@@ -229,6 +229,12 @@ TEST(DeviceScaleTest, ScalesOutsideOneToFourAreClamped) {
   EXPECT_EQ(DeviceScale(std::numeric_limits<double>::infinity()).ToDevice(100), 400);
 }
 
+TEST(DeviceScaleTest, AFaceMayAskForScalesBelowOne) {
+  EXPECT_EQ(DeviceScale(0.5, DeviceScale::kLeastZoomedOut).ToDevice(100), 50);
+  EXPECT_EQ(DeviceScale(0.01, DeviceScale::kLeastZoomedOut).ToDevice(100), 13);
+  EXPECT_EQ(RasterSurface(662, 447, 0.8, DeviceScale::kLeastZoomedOut).Width(), 530);
+}
+
 TEST(DeviceScaleTest, OtherScalesAreTakenToTheNearestStep) {
   EXPECT_EQ(DeviceScale(1.1).ToDevice(1000), 1100);
   EXPECT_EQ(DeviceScale(1.0 + 1.0 / 65536).ToDevice(65536), 65537);

@@ -6,8 +6,10 @@
 // s is held in 64-bit fixed point with 16 fraction bits, so the rule is exact
 // integer arithmetic and gives the same pixels on every compiler. The usual
 // desktop scales (1, 1.25, 1.5, 1.75, 2, 2.5, 3, 4) are held exactly; any
-// other is taken to the nearest 1/65536. A scale below 1, above 4 or not a
-// number is clamped into [1, 4] (NaN counts as 1).
+// other is taken to the nearest 1/65536. A scale above 4 is taken as 4, one
+// below `least` (1 unless the face asks for less) or not a number as `least`.
+// Only the page asks for less, down to kLeastZoomedOut: zoomed out, or on a
+// narrow phone, its board is drawn at fewer device pixels than logical ones.
 //
 // A pen of logical width w (below 1 taken as 1) is W = max(1, D(w)) device
 // pixels wide and reaches H = D(w / 2) outside a box, w / 2 rounded down
@@ -26,8 +28,11 @@ struct DevicePen {
 
 class DeviceScale {
  public:
-  explicit DeviceScale(double scale)
-      : fixed_(std::llround(std::clamp(std::isnan(scale) ? 1.0 : scale, 1.0, 4.0) * kOne)) {}
+  static constexpr double kMost = 4.0;
+  static constexpr double kLeastZoomedOut = 0.125;
+
+  explicit DeviceScale(double scale, double least = 1.0)
+      : fixed_(std::llround(std::clamp(std::isnan(scale) ? least : scale, least, kMost) * kOne)) {}
 
   // Any 32-bit value: |v * s| stays below 2^35, far inside 64 bits.
   std::int64_t ToDevice(std::int32_t logical) const {

@@ -50,8 +50,9 @@ struct RasterSurface::Outline {
   Edges inner;
 };
 
-RasterSurface::RasterSurface(std::int32_t logicalWidth, std::int32_t logicalHeight, double scale)
-    : scale_(scale),
+RasterSurface::RasterSurface(std::int32_t logicalWidth, std::int32_t logicalHeight, double scale,
+                             double least)
+    : scale_(scale, least),
       width_(DeviceLength(scale_, logicalWidth)),
       height_(DeviceLength(scale_, logicalHeight)),
       pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_),

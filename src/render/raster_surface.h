@@ -18,8 +18,9 @@
 // 64 bits and clipped to the buffer, and a shape wholly off it draws nothing.
 //
 // Display scale. The surface is made with a logical size, the client area in
-// the pixels the board is drawn in, and a scale s in [1, 4] (see DeviceScale
-// for how other values are taken). Every logical length v becomes device
+// the pixels the board is drawn in, and a scale s in [1, 4], or down to
+// `least` where the face asks for less (see DeviceScale for how other values
+// are taken). Every logical length v becomes device
 // pixels by one rule, D(v) = floor(v * s + 1/2), computed exactly:
 //   - the buffer is D(logical width) x D(logical height) pixels;
 //   - a box's edges map to l = D(left), t = D(top), r = D(right), b = D(bottom);
@@ -68,7 +69,8 @@ struct DeviceRect {
 class RasterSurface : public DrawContext {
  public:
   // A negative logical size counts as 0.
-  RasterSurface(std::int32_t logicalWidth, std::int32_t logicalHeight, double scale);
+  RasterSurface(std::int32_t logicalWidth, std::int32_t logicalHeight, double scale,
+                double least = 1.0);
 
   void SelectPen(std::int32_t width, PenColour colour) override;
   void Rectangle(const Box& box) override;

@@ -1,10 +1,12 @@
 #include "render/retained_board.h"
 
-RetainedBoard::RetainedBoard(std::int32_t logicalWidth, std::int32_t logicalHeight, double scale)
+RetainedBoard::RetainedBoard(std::int32_t logicalWidth, std::int32_t logicalHeight, double scale,
+                             double least)
     : logicalWidth_(logicalWidth),
       logicalHeight_(logicalHeight),
       scale_(scale),
-      surface_(logicalWidth, logicalHeight, scale) {}
+      least_(least),
+      surface_(logicalWidth, logicalHeight, scale, least) {}
 
 void RetainedBoard::Erase() {
   surface_.Clear();
@@ -13,7 +15,7 @@ void RetainedBoard::Erase() {
 
 void RetainedBoard::SetScale(double scale) {
   scale_ = scale;
-  surface_ = RasterSurface(logicalWidth_, logicalHeight_, scale);
+  surface_ = RasterSurface(logicalWidth_, logicalHeight_, scale, least_);
   log_.Replay(surface_);
   surface_.TakeChangedRect();
 }

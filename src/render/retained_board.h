@@ -17,7 +17,9 @@
 
 class RetainedBoard {
  public:
-  RetainedBoard(std::int32_t logicalWidth, std::int32_t logicalHeight, double scale);
+  // `least`: the smallest scale drawn at (see DeviceScale).
+  RetainedBoard(std::int32_t logicalWidth, std::int32_t logicalHeight, double scale,
+                double least = 1.0);
   RetainedBoard(const RetainedBoard&) = delete;
   RetainedBoard& operator=(const RetainedBoard&) = delete;
 
@@ -36,6 +38,7 @@ class RetainedBoard {
   std::int32_t logicalWidth_;
   std::int32_t logicalHeight_;
   double scale_;
+  double least_;
   RasterSurface surface_;
   ShapeLog log_;
   TeeDrawContext board_{surface_, log_};
