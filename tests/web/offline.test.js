@@ -3,10 +3,15 @@
 'use strict';
 
 const assert = require('node:assert/strict');
+const fs = require('node:fs');
+const os = require('node:os');
+const path = require('node:path');
 const {describe, test} = require('node:test');
 
+const {openPage} = require('./browser');
 const {decodePng} = require('./png');
-const {kCase, useBrowser, waitForStartupTick} = require('./page_session');
+const {site, kCase, kPhone, useBrowser, waitForStartupTick} = require('./page_session');
+const {serveSite} = require('./site_server');
 
 const session = useBrowser();
 
@@ -58,12 +63,38 @@ describe('installable and offline', () => {
   });
 });
 
+describe('a new build', () => {
+  test('reaches a returning user of a site whose files are a month old', kCase, async () => {
+    const copy = fs.mkdtempSync(path.join(os.tmpdir(), 'pastura-site-'));
+    const server = await (fs.cpSync(site, copy, {recursive: true}), serveSite(copy));
+    const dated = (name, when) => fs.utimesSync(path.join(copy, name), when, when);
+    const monthAgo = new Date(Date.now() - 30 * 24 * 3600 * 1000);
+    try {
+      fs.readdirSync(copy).forEach((name) => dated(name, monthAgo));
+      const {page} = await openPage(session.chromium.browser, server.url);
+      await waitForServiceWorker(page);
+      fs.appendFileSync(path.join(copy, 'page.js'), '\nwindow.pasturaBuild = 2;\n');
+      dated('page.js', new Date());
+      await page.goto(server.url);
+      await page.evaluate(() => window.pastura.ready);
+      assert.equal(await page.evaluate(() => window.pasturaBuild), 2);
+      await page.close();
+    } finally {
+      await server.close();
+      fs.rmSync(copy, {recursive: true, force: true});
+    }
+  });
+});
+
 describe('loading and failing', () => {
   // A fresh page, past any service worker, whose pastura.wasm request is
   // handled by `answer(request)`.
-  async function withModuleRequest(answer, body) {
+  async function withModuleRequest(answer, body, viewport = null) {
     const page = await session.chromium.browser.newPage();
     try {
+      if (viewport) {
+        await page.setViewport(viewport);
+      }
       await page.setBypassServiceWorker(true);
       await page.setRequestInterception(true);
       page.on('request', (request) => {

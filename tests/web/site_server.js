@@ -1,4 +1,5 @@
-// A static file server for the built site on 127.0.0.1 and a free port.
+// A static file server for the built site on 127.0.0.1 and a free port,
+// answering as python3 -m http.server does: each file with its date.
 'use strict';
 
 const fs = require('node:fs');
@@ -29,7 +30,16 @@ function serveSite(root) {
         response.writeHead(404).end();
         return;
       }
-      response.writeHead(200, {'Content-Type': kTypes[path.extname(file)] ?? 'application/octet-stream'});
+      // As python3 -m http.server: the file's date, no expiry date.
+      const modified = fs.statSync(file).mtime;
+      modified.setMilliseconds(0);
+      const since = Date.parse(request.headers['if-modified-since']);
+      if (modified.getTime() <= since) {
+        response.writeHead(304).end();
+        return;
+      }
+      response.writeHead(200, {'Content-Type': kTypes[path.extname(file)] ?? 'application/octet-stream',
+                               'Last-Modified': modified.toUTCString()});
       response.end(body);
     });
   });

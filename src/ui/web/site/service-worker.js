@@ -1,7 +1,8 @@
 // The page's service worker: keeps a copy of every file of the site, so that
 // once loaded the page starts again without a network. The network is asked
-// first, so a new build is seen at once while online; each answer refreshes
-// the copy, and without a network the copy answers.
+// first, past the browser's HTTP cache (which would keep a file that has no
+// expiry date fresh for days), so a new build is seen at once while online;
+// each answer refreshes the copy, and without a network the copy answers.
 'use strict';
 
 const kCache = 'pastura';
@@ -22,7 +23,7 @@ self.addEventListener('activate', (event) => {
 async function answer(request) {
   const cache = await caches.open(kCache);
   try {
-    const response = await fetch(request);
+    const response = await fetch(request, {cache: 'no-cache'});
     if (response.ok) {
       await cache.put(request, response.clone());
     }
