@@ -59,4 +59,14 @@ TEST_F(CanvasPixelsTest, TakesTheSizeOfASurfaceAtAnotherScale) {
   EXPECT_EQ(BytesAt(199, 99), 0xEFEFEFFFu);
 }
 
+TEST_F(CanvasPixelsTest, CopiesAPartAloneRowAfterRow) {
+  surface_.SelectPen(1, {0x12, 0x34, 0x56});
+  surface_.Rectangle({10, 10, 20, 20});
+  const DeviceRect part = pixels_.CopyPart(surface_, DeviceRect{10, 10, 12, 200});
+  EXPECT_EQ(part, (DeviceRect{10, 10, 12, 50}));
+  ASSERT_EQ(pixels_.PartBytes().size(), 2u * 40u * 4u);
+  EXPECT_EQ(pixels_.PartBytes()[0], 0x12);
+  EXPECT_EQ(pixels_.PartBytes()[4 * 2 * 5 + 4], 0xFF);  // (11, 15): white inside
+}
+
 }  // namespace

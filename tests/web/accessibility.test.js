@@ -43,6 +43,32 @@ describe('accessibility', () => {
     });
   }
 
+  test('a screen reader hears the count after its caption, each line after its kind', kCase,
+       async () => {
+         await session.withPage('', async (page) => {
+           await waitForStartupTick(page);
+           await page.click('#dialog > button');
+           await page.evaluate(() => window.pastura.tick());
+           // The texts read, in order, under `selector`.
+           const heard = async (selector) => {
+             const texts = [];
+             const walk = (node) => {
+               if (node.role === 'StaticText' && node.name) texts.push(node.name);
+               (node.children ?? []).forEach(walk);
+             };
+             walk(await page.accessibility.snapshot({root: await page.$(selector),
+                                                      interestingOnly: false}));
+             return texts;
+           };
+           const dialog = await heard('#dialog');
+           const caption = dialog.indexOf('iterations');
+           assert.deepEqual(dialog.slice(caption, caption + 2), ['iterations', '1']);
+           assert.equal(dialog.lastIndexOf('iterations'), caption);
+           assert.deepEqual(await heard('#report'),
+                            ['plants', 'plants', '0: 22', 'Herbivore', 'Carnivore']);
+         });
+       });
+
   test('the phone layout breaks no rule', kCase, async () => {
     await session.withPage('', async (page) => {
       await waitForStartupTick(page);

@@ -38,7 +38,7 @@ const kGridSide = 421;
 
 // The screen's pixels under the canvas's grid equal the canvas's own: no
 // pixel was resampled on the way.
-async function assertCanvasOnScreenAsDrawn(page, ratio) {
+async function assertCanvasOnScreenAsDrawn(page, ratio, where = '') {
   const canvas = await boardPicture(page);
   const scale = await page.evaluate(() => window.pastura.scale());
   const side = Math.floor(kGridSide * scale + 0.5);
@@ -51,8 +51,8 @@ async function assertCanvasOnScreenAsDrawn(page, ratio) {
   const top = Math.round(box.top * ratio);
   let differing = 0;
   let first = null;
-  for (let y = 0; y < side; ++y) {
-    for (let x = 0; x < side; ++x) {
+  for (let y = 0; y < Math.min(side, screen.height - top); ++y) {
+    for (let x = 0; x < Math.min(side, screen.width - left); ++x) {
       const shown = screen.rgba.readUInt32BE(((top + y) * screen.width + left + x) * 4);
       const drawn = canvas.rgba.readUInt32BE((y * canvas.width + x) * 4);
       if (shown !== drawn) {
@@ -61,8 +61,8 @@ async function assertCanvasOnScreenAsDrawn(page, ratio) {
       }
     }
   }
-  assert.equal(differing, 0, `${differing} of the grid's ${side * side} pixels differ on the ` +
-               `screen, the first ${JSON.stringify(first)}`);
+  assert.equal(differing, 0, `${where}: ${differing} of the grid's ${side * side} pixels differ ` +
+               `on the screen, the first ${JSON.stringify(first)}`);
 }
 
 describe('the dialog\'s width', () => {
@@ -122,6 +122,21 @@ describe('narrow screens', () => {
     });
   }
 
+  test('a phone held sideways shows the whole dialog without scrolling', kCase, async () => {
+    const sideways = {...kPhone, width: kPhone.height, height: kPhone.width};
+    await session.withPage('', async (page) => {
+      await waitForStartupTick(page);
+      const view = await page.evaluate(() => ({
+        dialog: document.getElementById('dialog').getBoundingClientRect().toJSON(),
+        buttons: [...document.querySelectorAll('#dialog > button')].map((b) => b.offsetHeight),
+      }));
+      assert.ok(view.dialog.bottom <= sideways.height && view.dialog.right <= sideways.width,
+                JSON.stringify(view.dialog));
+      assert.ok(view.buttons.every((height) => height >= kMinimumTarget), String(view.buttons));
+      await assertCanvasOnScreenAsDrawn(page, sideways.deviceScaleFactor);
+    }, {viewport: sideways});
+  });
+
   test('a phone\'s board equals the player\'s picture at the page\'s scale', kCase, async () => {
     await session.withPage('', (page) => assertBoardIsPlayers(page), {viewport: kPhone});
   });
@@ -162,6 +177,32 @@ describe('crisp at an emulated ratio', () => {
     }, {viewport: kPhone});
   });
 });
+
+// Windows of many widths, narrow and wide, on screens of ratios below 1,
+// between the usual ones and high: the canvas one to one on the screen at
+// each, as far as the grid is in view.
+const kWidths = [250, 320, 360, 412, 430, 583, 620, 693, 694, 771, 883, 1023, 1024, 1100];
+for (const ratio of [0.8, 1.1, 3]) {
+  describe(`crisp at every width on a screen of ratio ${ratio}`, () => {
+    const screen = useBrowser({width: kWidths[0], height: 400, deviceScaleFactor: ratio});
+    test(`from ${kWidths[0]} to ${kWidths.at(-1)} pixels wide`, kCase, async () => {
+      await screen.withPage('', async (page) => {
+        await waitForStartupTick(page);
+        await spawnByClicks(page);
+        const cdp = await page.createCDPSession();
+        const {windowId} = await cdp.send('Browser.getWindowForTarget');
+        for (const width of kWidths) {
+          await cdp.send('Browser.setWindowBounds', {windowId, bounds: {width}});
+          // The window's width is taken to whole screen pixels: at 0.8, 583 is 585.
+          await page.waitForFunction((w) => Math.abs(innerWidth - w) <= 2, {timeout: 10000}, width);
+          await page.evaluate(() => new Promise((resolve) =>
+            requestAnimationFrame(() => requestAnimationFrame(resolve))));
+          await assertCanvasOnScreenAsDrawn(page, ratio, `${width} wide`);
+        }
+      }, {viewport: null});
+    });
+  });
+}
 
 describe('screenshots', () => {
   const kShots = [['phone', kPhone], ['1.25', {...kDesktop, deviceScaleFactor: 1.25}]];

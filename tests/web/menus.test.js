@@ -45,6 +45,18 @@ describe('the context menu', () => {
     });
   }
 
+  for (const [name, viewport, [x, y]] of [['760 by 100', {width: 760, height: 100}, [380, 50]],
+                                          ['250 wide', {width: 250, height: 520}, [125, 260]]]) {
+    test(`in a window ${name} it is kept inside the window`, kCase, async () => {
+      await session.withPage('', async (page) => {
+        await rightClick(page, x, y);
+        const menu = await rectOf(page, '#menu');
+        assert.ok(menu.left >= 0 && menu.top >= 0 && menu.right <= viewport.width &&
+                  menu.bottom <= viewport.height, JSON.stringify(menu));
+      }, {viewport});
+    });
+  }
+
   test('a click elsewhere closes it', kCase, async () => {
     await session.withPage('', async (page) => {
       await rightClick(page, 150, 150);
@@ -124,6 +136,18 @@ describe('the help', () => {
 });
 
 describe('the boxes', () => {
+  test('on a small phone the About box fits, its OK button in view', kCase, async () => {
+    await session.withPage('', async (page) => {
+      await page.keyboard.press('ContextMenu');
+      await page.keyboard.press('a');
+      const [box, ok] = [await rectOf(page, '#about'), await rectOf(page, '#about-ok')];
+      const client = await page.$eval('#about .client', (c) => [c.scrollWidth, c.clientWidth]);
+      assert.ok(box.left >= 0 && box.right <= 320 && client[0] <= client[1], JSON.stringify(box));
+      assert.ok(ok.left >= box.left && ok.right <= box.right && ok.bottom <= box.bottom,
+                JSON.stringify(ok));
+    }, {viewport: {...kPhone, width: 320, height: 568}});
+  });
+
   const kBoxes = [
     ['About box', '#about', openAbout],
     ['help', '#help', (page) => page.keyboard.press('F1')],

@@ -126,6 +126,21 @@ describe('loading and failing', () => {
     });
   });
 
+  test('Help opens at once while the module loads, and its text comes with it', kCase, async () => {
+    let release;
+    const held = new Promise((resolve) => {
+      release = resolve;
+    });
+    await withModuleRequest((request) => held.then(() => request.continue()), async (page) => {
+      await page.click('#help-button');
+      assert.equal(await page.$eval('#help', (help) => help.open), true);
+      release();
+      await page.evaluate(() => window.pastura.ready);
+      const text = await page.$eval('#help-text', (p) => p.textContent);
+      assert.ok(text.startsWith('Plant, Herbivore, Carnivore'), text);
+    }, kPhone);
+  });
+
   test('a module that cannot be fetched gives one plain sentence', kCase, async () => {
     await withModuleRequest((request) => request.respond({status: 404, body: ''}), async (page) => {
       await page.evaluate(() => window.pastura.ready.catch(() => {}));

@@ -11,10 +11,12 @@ const fs = require('node:fs');
 const path = require('node:path');
 const zlib = require('node:zlib');
 const {describe, test} = require('node:test');
+const {PredefinedNetworkConditions} = require('puppeteer-core');
 
+const {kDesktop} = require('./browser');
 const player = require('./player');
 const {
-  site, output, kCase, kSpawns, useBrowser, button, click, reportLines, iterations,
+  site, output, kCase, kPhone, kSpawns, useBrowser, button, click, reportLines, iterations,
   waitForStartupTick, waitForIterations, boardPicture, assertSamePicture, spawnByClicks,
 } = require('./page_session');
 
@@ -279,6 +281,15 @@ describe('the address and visibility', () => {
     });
   }
 
+  test('a seed given twice: the last counts, as with the player', kCase, async () => {
+    await withPage('?seed=7&seed=8', async (page) => {
+      await waitForStartupTick(page);
+      await spawnByClicks(page);
+      assertSamePicture(await boardPicture(page),
+                        player.picture(`tick ${kSpawns}`, ['--seed', '7', '--seed', '8']));
+    });
+  });
+
   test('?seed= takes exactly the values the player\'s --seed takes', kCase, async () => {
     const values = ['0', '7', '00000000007', '4294967295', '000004294967295', '4294967296',
                     '99999999999', '', '+7', '-1', ' 7', '7 ', '1e3', '0x10', '7.0', '\u0663'];
@@ -338,36 +349,63 @@ describe('figures', () => {
     });
   });
 
-  // The main thread's cost of a step: the script, then the style and layout
-  // it leaves to do, forced at once rather than at the next frame.
-  test('a full-table step\'s script, style and layout, over 500 steps', kCase, async (t) => {
-    await withPage('', async (page) => {
-      await waitForStartupTick(page);
-      const {mean, script} = await page.evaluate(() => {
-        const buttons = [...document.querySelectorAll('#dialog > button')];
-        const press = (text) => buttons.find((b) => b.textContent === text).click();
-        // Spawns beyond a full table are refused, so this tops every table up.
-        const fill = () => {
-          for (let i = 0; i < 100; ++i) ['Plant', 'Herbivore', 'Carnivore'].forEach(press);
-        };
-        let spent = 0;
-        let scripted = 0;
-        for (let tick = 0; tick < 500; ++tick) {
-          if (tick % 10 === 0) fill();
-          void document.documentElement.offsetHeight;
-          const start = performance.now();
-          window.pastura.tick();
-          scripted += performance.now() - start;
-          void document.documentElement.offsetHeight;
-          spent += performance.now() - start;
-        }
-        return {mean: spent / 500, script: scripted / 500};
-      });
-      const lines = (await reportLines(page)).length;
-      t.diagnostic(`full-table step in the page: ${mean.toFixed(3)} ms mean over 500, ` +
-                   `${script.toFixed(3)} ms of it script (${lines} report lines at the end)`);
-    });
+  test('the first board on a phone over a slow 3G connection', kCase, async (t) => {
+    const page = await session.chromium.browser.newPage();
+    try {
+      await page.setViewport(kPhone);
+      await page.setBypassServiceWorker(true);
+      await page.setCacheEnabled(false);
+      await page.emulateNetworkConditions(PredefinedNetworkConditions['Slow 3G']);
+      await page.goto(session.server.url);
+      const at = await page.evaluate(() => window.pastura.ready.then(
+          () => performance.getEntriesByName('pastura-first-frame')[0].startTime));
+      t.diagnostic(`first board on Slow 3G ${(at / 1000).toFixed(2)} s after navigation ` +
+                   '(budget 6 s)');
+    } finally {
+      await page.close();
+    }
   });
+
+  // The main thread's cost of a step: the script, then the style and layout
+  // it leaves to do, forced at once rather than at the next frame; on the
+  // desktop and on a phone with its processor six times slower.
+  const kSteppers = [
+    ['', kDesktop, 1, 'budget 1 ms of script'],
+    [' on a phone, CPU slowed 6 times', kPhone, 6, 'budget 20 ms of script'],
+  ];
+  for (const [where, viewport, slowdown, budget] of kSteppers) {
+    test(`a full-table step's script, style and layout${where}, over 500 steps`, kCase, async (t) => {
+      await withPage('', async (page) => {
+        await waitForStartupTick(page);
+        await (await page.createCDPSession()).send('Emulation.setCPUThrottlingRate',
+                                                   {rate: slowdown});
+        const {mean, script} = await page.evaluate(() => {
+          const buttons = [...document.querySelectorAll('#dialog > button')];
+          const press = (text) => buttons.find((b) => b.textContent === text).click();
+          // Spawns beyond a full table are refused, so this tops every table up.
+          const fill = () => {
+            for (let i = 0; i < 100; ++i) ['Plant', 'Herbivore', 'Carnivore'].forEach(press);
+          };
+          let spent = 0;
+          let scripted = 0;
+          for (let tick = 0; tick < 500; ++tick) {
+            if (tick % 10 === 0) fill();
+            void document.documentElement.offsetHeight;
+            const start = performance.now();
+            window.pastura.tick();
+            scripted += performance.now() - start;
+            void document.documentElement.offsetHeight;
+            spent += performance.now() - start;
+          }
+          return {mean: spent / 500, script: scripted / 500};
+        });
+        const lines = (await reportLines(page)).length;
+        t.diagnostic(`full-table step in the page${where}: ${mean.toFixed(3)} ms mean over 500, ` +
+                     `${script.toFixed(3)} ms of it script (${budget}; ${lines} report lines at ` +
+                     'the end)');
+      }, {viewport});
+    });
+  }
 
   test('a screenshot of the page after a few steps', kCase, async () => {
     await withPage('', async (page) => {

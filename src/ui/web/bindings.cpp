@@ -1,6 +1,7 @@
 // The page's view of the program: the dialog (its commands, show, timers and
 // board), the two dialogs' layouts in pixels, the board's size at a display
-// scale, the help text and the spawn generator's default seed. The page's
+// scale and the scales it is drawn at, the help text and the spawn
+// generator's default seed. The page's
 // script (site/page.js) builds the dialog from these and calls nothing else.
 
 #include <emscripten/bind.h>
@@ -103,7 +104,7 @@ val AboutBox() {
 
 // The board's size in device pixels at `scale`, as the dialog draws it.
 val BoardSize(double scale) {
-  const DeviceScale device(scale);
+  const DeviceScale device(scale, DeviceScale::kLeastZoomedOut);
   val out = val::object();
   out.set("width", static_cast<double>(device.ToDevice(dialog_units::kClientWidth)));
   out.set("height", static_cast<double>(device.ToDevice(dialog_units::kClientHeight)));
@@ -144,6 +145,13 @@ val BoardBytes(WebDialog& dialog) {
   return val(emscripten::typed_memory_view(bytes.size(), bytes.data()));
 }
 
+// The part of the board the last step changed, viewed in place as
+// BoardBytes.
+val PartBytes(WebDialog& dialog) {
+  const std::span<const std::uint8_t> bytes = dialog.Window().Pixels().PartBytes();
+  return val(emscripten::typed_memory_view(bytes.size(), bytes.data()));
+}
+
 std::int32_t BoardWidth(WebDialog& dialog) {
   return dialog.Window().Pixels().Width();
 }
@@ -160,6 +168,8 @@ EMSCRIPTEN_BINDINGS(pastura) {
   emscripten::function("boardSize", &BoardSize);
   emscripten::function("help", &Help);
   emscripten::constant("defaultSeed", Random::kDefaultSeed);
+  emscripten::constant("leastScale", DeviceScale::kLeastZoomedOut);
+  emscripten::constant("mostScale", DeviceScale::kMost);
   emscripten::class_<WebDialog>("Dialog")
       .constructor<val, std::uint32_t, double>()
       .function("command", &Command)
@@ -168,6 +178,7 @@ EMSCRIPTEN_BINDINGS(pastura) {
       .function("setScale", &SetScale)
       .function("showWholeBoard", &ShowWholeBoard)
       .function("boardBytes", &BoardBytes)
+      .function("partBytes", &PartBytes)
       .function("boardWidth", &BoardWidth)
       .function("boardHeight", &BoardHeight);
 }

@@ -3,10 +3,12 @@
 #include <utility>
 
 #include "app/dialog_units.h"
+#include "render/device_scale.h"
 
 WebWindow::WebWindow(emscripten::val page, double scale)
     : page_(std::move(page)),
-      board_(dialog_units::kClientWidth, dialog_units::kClientHeight, scale) {}
+      board_(dialog_units::kClientWidth, dialog_units::kClientHeight, scale,
+             DeviceScale::kLeastZoomedOut) {}
 
 void WebWindow::StartTimer(int id, int periodMs) {
   page_.call<void>("startTimer", id, periodMs);
@@ -36,9 +38,9 @@ void WebWindow::EraseBoard() {
 }
 
 void WebWindow::ShowBoard() {
-  const DeviceRect changed = board_.Surface().TakeChangedRect();
-  if (!changed.IsEmpty()) {
-    Present(changed);
+  const DeviceRect part = pixels_.CopyPart(board_.Surface(), board_.Surface().TakeChangedRect());
+  if (!part.IsEmpty()) {
+    page_.call<void>("showPart", part.left, part.top, part.right, part.bottom);
   }
 }
 
@@ -50,10 +52,6 @@ void WebWindow::SetScale(double scale) {
 void WebWindow::ShowWholeBoard() {
   RasterSurface& surface = board_.Surface();
   surface.TakeChangedRect();
-  Present(DeviceRect{0, 0, surface.Width(), surface.Height()});
-}
-
-void WebWindow::Present(const DeviceRect& rect) {
-  pixels_.CopyFrom(board_.Surface(), rect);
-  page_.call<void>("showBoard", rect.left, rect.top, rect.right, rect.bottom);
+  pixels_.CopyFrom(surface, DeviceRect{0, 0, surface.Width(), surface.Height()});
+  page_.call<void>("showBoard");
 }

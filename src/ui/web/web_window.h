@@ -3,9 +3,10 @@
 // The timers, the report list and the label belong to the page's script,
 // reached through the object `page` (see site/page.js): startTimer(id,
 // periodMs), stopTimer(id), showReport(text) with the list's lines joined by
-// newlines (a line is never empty), setIterationText(text), and
-// showBoard(left, top, right, bottom) when the canvas bytes of that part of
-// the board have changed.
+// newlines (a line is never empty), setIterationText(text), showBoard() when
+// the whole board's canvas bytes are new, and showPart(left, top, right,
+// bottom) when that part of the board has changed and its bytes alone are
+// in Pixels().PartBytes().
 //
 // The board is a RetainedBoard of the client area at the page's device pixel
 // ratio, so a new ratio redraws the board exactly as it stands.
@@ -39,12 +40,11 @@ class WebWindow : public DialogWindow {
   // Shows the whole board, drawn or not: the page's first frame.
   void ShowWholeBoard();
 
-  // The board in the canvas's bytes, as large as the surface.
+  // The board in the canvas's bytes, as large as the surface, and the part
+  // the last step changed.
   const CanvasPixels& Pixels() const { return pixels_; }
 
  private:
-  void Present(const DeviceRect& rect);
-
   emscripten::val page_;
   RetainedBoard board_;
   CanvasPixels pixels_;

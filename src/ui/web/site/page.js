@@ -24,10 +24,11 @@
   const dialogBox = document.getElementById('dialog');
 
   // ?seed=N: the spawn generator's start, read as the player's --seed reads
-  // it: digits only, leading zeros allowed, at most kMaxSeed.
+  // it: digits only, leading zeros allowed, at most kMaxSeed; given twice,
+  // the last one counts.
   function seedFromAddress(defaultSeed) {
-    const text = new URLSearchParams(location.search).get('seed');
-    if (text === null) {
+    const text = new URLSearchParams(location.search).getAll('seed').at(-1);
+    if (text === undefined) {
       return defaultSeed;
     }
     const digits = /^[0-9]+$/.test(text) ? text.replace(/^0+(?=.)/, '') : '';
@@ -86,11 +87,14 @@
   }
 
   // The report list: one <li> per line, kept from step to step; a step sets
-  // only the texts that differ from the last step's.
+  // only the texts that differ from the last step's. Each entity's line
+  // carries the kind heading above it (data-kind), which a screen reader
+  // reads before the line and the screen does not show.
   class ReportList {
     constructor(list) {
       this.list = list;
       this.lines = [];
+      this.kinds = [];
     }
 
     show(text) {
@@ -100,17 +104,27 @@
         this.list.lastElementChild.remove();
       }
       const added = document.createDocumentFragment();
+      let heading = '';
       lines.forEach((line, i) => {
+        const isEntity = /^[0-9]+:/.test(line);
+        heading = isEntity ? heading : line;
+        const kind = isEntity ? heading : '';
+        let item = items[i];
         if (i >= items.length) {
-          const item = document.createElement('li');
+          item = document.createElement('li');
           item.textContent = line;
           added.append(item);
         } else if (this.lines[i] !== line) {
-          items[i].firstChild.data = line;
+          item.firstChild.data = line;
+        }
+        if (this.kinds[i] !== kind || item.parentNode === added) {
+          item.dataset.kind = kind;
+          this.kinds[i] = kind;
         }
       });
       this.list.append(added);
       this.lines = lines;
+      this.kinds.length = lines.length;
     }
   }
 
@@ -162,14 +176,25 @@
       place(element, control.rect);
       dialogBox.append(element);
     }
+    readCaptionFirst(document.getElementById(kElementIds.IDC_ITERATIONS));
+  }
+
+  // The count's caption follows it in the dialog's order but stands before
+  // it on the screen ("iterations 1"): a screen reader is given the caption
+  // first, unseen, and the shown one is hidden from it.
+  function readCaptionFirst(count) {
+    const caption = count.nextElementSibling;
+    const spoken = document.createElement('div');
+    spoken.className = 'unseen';
+    spoken.textContent = caption.textContent;
+    caption.setAttribute('aria-hidden', 'true');
+    count.before(spoken);
   }
 
   function buildAbout(about) {
     const box = document.getElementById('about');
     document.getElementById('about-caption').textContent = about.caption;
-    const client = box.querySelector('.client');
-    client.style.width = `${about.size.width}px`;
-    client.style.height = `${about.size.height}px`;
+    place(box.querySelector('.client'), {left: 0, top: 0, ...about.size});
     place(document.getElementById('about-icon'), about.icon);
     const name = document.getElementById('about-name');
     name.textContent = about.name.text;
@@ -180,21 +205,24 @@
     const ok = document.getElementById('about-ok');
     ok.textContent = about.ok.text;
     place(ok, about.ok.rect);
-    return box;
   }
 
-  function buildHelp(help) {
+  // The help's text, which comes with the program: until then the box says
+  // it is loading.
+  function fillHelp(help, boxes) {
     document.getElementById('help-caption').textContent = help.title;
     document.getElementById('help-text').textContent = help.text;
-    return document.getElementById('help');
+    if (boxes.help.open) {
+      boxes.place(boxes.help);
+    }
   }
 
   // The modal boxes, the About box and the help: one at a time, each centred
   // over the dialog and kept inside the window.
   class Boxes {
-    constructor(about, help) {
-      this.about = about;
-      this.help = help;
+    constructor() {
+      this.about = document.getElementById('about');
+      this.help = document.getElementById('help');
       window.addEventListener('resize', () => {
         const box = this.open();
         if (box) {
@@ -298,7 +326,8 @@
 
   // The display scale at which the board's surface is exactly `device`
   // pixels: `nominal` where it fits, else one inside both edges' rounding,
-  // else the one that fits the width.
+  // else the one that fits the width (the canvas then has a row more or
+  // less than the surface, in the dialog's background below the grid).
   function fittingScale(program, logical, device, nominal) {
     const fits = (scale) => {
       const size = program.boardSize(scale);
@@ -311,31 +340,36 @@
     return [nominal, (low + high) / 2].find(fits) ?? device.width / logical.width;
   }
 
-  // Keeps the canvas one to one with the screen and tells `follow(scale)`
-  // each display scale that takes: a zoom, another screen, a narrower
-  // window. The canvas's layout box (the dialog's client area, or on a
-  // narrow screen the room there is) gives the nominal scale, the device
-  // pixel ratio times the box's share of the client area.
+  // Keeps the canvas one to one with the screen: tells `follow(scale,
+  // device)` the display scale at which the board fits the canvas's layout
+  // box (the dialog's client area, or on a narrow screen the room there is)
+  // and the canvas's size in pixels, on each change: a zoom, another screen,
+  // a narrower window.
   //
-  // Where the browser tells the box's size in screen pixels, the board is
-  // drawn at just that many, and the browser lays each canvas pixel on one
+  // Where the browser tells the box's size in screen pixels, the canvas
+  // takes just that many, and the browser lays each canvas pixel on one
   // screen pixel. Where it does not (an emulated ratio, some browsers), the
-  // board is drawn at the nominal scale, and the canvas is stretched and
-  // moved by under a pixel to the surface's size, starting on a screen pixel.
+  // canvas takes the board's size at the box's nominal scale, the device
+  // pixel ratio times the box's share of the client area, and is stretched
+  // and moved by under a pixel to that size, starting on a screen pixel.
   function fitBoard(program, logical, follow) {
     let box = null;  // the observer's last sizes: {css, device}
     let shift = {x: 0, y: 0};  // the canvas's move, in CSS pixels
+    const root = document.documentElement.style;
+    root.setProperty('--least-scale', program.leastScale);
+    root.setProperty('--most-scale', program.mostScale);
     const fit = () => {
       if (!box) {
         return;
       }
       const ratio = window.devicePixelRatio || 1;
+      root.setProperty('--ratio', ratio);
       const {css, device} = box;
       const nominal = ratio * css.width / logical.width;
       const near = (pixels, length) => Math.abs(pixels - length * ratio) < 1;
       if (device && near(device.width, css.width) && near(device.height, css.height)) {
         board.style.transform = '';
-        follow(fittingScale(program, logical, device, nominal));
+        follow(fittingScale(program, logical, device, nominal), device);
         return;
       }
       const size = program.boardSize(nominal);
@@ -344,7 +378,7 @@
       shift = {x: onPixel(at.left + scrollX - shift.x), y: onPixel(at.top + scrollY - shift.y)};
       board.style.transform = `translate(${shift.x}px, ${shift.y}px) ` +
           `scale(${size.width / (css.width * ratio)}, ${size.height / (css.height * ratio)})`;
-      follow(nominal);
+      follow(nominal, size);
     };
     const observer = new ResizeObserver(([entry]) => {
       const css = entry.contentBoxSize[0];
@@ -387,7 +421,20 @@
     }
   }
 
-  async function start() {
+  // The help opens at once, also while the program loads.
+  function offerHelp(boxes) {
+    const showHelp = () => boxes.show(boxes.help);
+    document.getElementById('help-button').addEventListener('click', showHelp);
+    document.addEventListener('keydown', (event) => {
+      if (event.key === 'F1') {
+        event.preventDefault();
+        showHelp();
+      }
+    });
+    return showHelp;
+  }
+
+  async function start(boxes, showHelp) {
     const program = await loadProgram();
     const seed = seedFromAddress(program.defaultSeed);
     const layout = program.mainDialog();
@@ -395,6 +442,7 @@
 
     let dialog = null;
     let scale = null;
+    let canvasSize = null;  // the canvas's layout box in screen pixels
     buildControls(layout, (id) => dialog.command(id));
     const timers = new Timers((id) => dialog.timer(id));
     const report = new ReportList(document.getElementById('report'));
@@ -406,42 +454,42 @@
       setIterationText: (text) => {
         label().textContent = text;
       },
-      showBoard: (left, top, right, bottom) => {
-        const width = dialog.boardWidth();
-        const height = dialog.boardHeight();
-        if (board.width !== width || board.height !== height) {
-          board.width = width;
-          board.height = height;
+      // The canvas is as large as its box; a surface a row or a column
+      // larger is cut there, one smaller leaves the page's background.
+      showBoard: () => {
+        if (board.width !== canvasSize.width || board.height !== canvasSize.height) {
+          board.width = canvasSize.width;
+          board.height = canvasSize.height;
         }
-        const bytes = dialog.boardBytes();
-        const pixels = new Uint8ClampedArray(bytes.buffer, bytes.byteOffset, bytes.length);
-        context.putImageData(new ImageData(pixels, width, height), 0, 0, left, top,
-                             right - left, bottom - top);
+        putPixels(dialog.boardBytes(), dialog.boardWidth(), 0, 0);
       },
+      showPart: (left, top, right) => putPixels(dialog.partBytes(), right - left, left, top),
+    };
+    const putPixels = (bytes, width, left, top) => {
+      const pixels = new Uint8ClampedArray(bytes.buffer, bytes.byteOffset, bytes.length);
+      context.putImageData(new ImageData(pixels, width), left, top);
     };
 
     const aboutBox = program.aboutBox();
     labelEntry(document.getElementById('menu-about'), aboutBox.entry);
-    const boxes = new Boxes(buildAbout(aboutBox), buildHelp(program.help()));
-    const showHelp = () => boxes.show(boxes.help);
+    buildAbout(aboutBox);
+    fillHelp(program.help(), boxes);
     buildMenu({'menu-about': () => boxes.show(boxes.about), 'menu-help': showHelp}, boxes);
-    document.getElementById('help-button').addEventListener('click', showHelp);
-    document.addEventListener('keydown', (event) => {
-      if (event.key === 'F1') {
-        event.preventDefault();
-        showHelp();
-      }
-    });
 
     // The first box the canvas is laid out in sets the first scale; each new
     // one draws the board again at the scale that fits it.
     await new Promise((resolve) => {
-      fitBoard(program, layout.size, (fitting) => {
-        if (fitting !== scale) {
-          scale = fitting;
+      fitBoard(program, layout.size, (fitting, device) => {
+        const drawn = Math.min(Math.max(fitting, program.leastScale), program.mostScale);
+        const resized = device.width !== canvasSize?.width || device.height !== canvasSize?.height;
+        canvasSize = device;
+        if (drawn !== scale) {
+          scale = drawn;
           dialog?.setScale(scale);
-          resolve();
+        } else if (resized) {
+          dialog?.showWholeBoard();
         }
+        resolve();
       });
     });
     dialog = new program.Dialog(page, seed, scale);
@@ -456,6 +504,7 @@
     navigator.serviceWorker?.register('service-worker.js').catch(() => {});
   }
 
-  window.pastura = {ready: start()};
+  const boxes = new Boxes();
+  window.pastura = {ready: start(boxes, offerHelp(boxes))};
   window.pastura.ready.catch((error) => showError(error.message));
 })();
