@@ -7,9 +7,9 @@
 #include <string>
 
 #include "allocation_counter.h"
+#include "app/script.h"
 #include "render/null_draw_context.h"
 #include "replay/output.h"
-#include "replay/script.h"
 #include "replay/session.h"
 #include "sim/tick.h"
 

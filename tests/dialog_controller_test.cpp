@@ -185,3 +185,17 @@ TEST_F(DialogControllerTest, EveryButtonIdReachesItsCommand) {
 }
 
 }  // namespace
+
+TEST_F(DialogControllerTest, APlayedSessionIsRecordedAndTheWindowOpensOnItsEndStopped) {
+  SessionRecorder recorder(1);
+  dialog.RecordTo(recorder);
+  dialog.PlaySession(std::get<Script>(ParseScript("plant place herbivore 7 4 2 tick 3 state")));
+  EXPECT_EQ(window.label, "2");
+  dialog.OnShowWindow(true);
+  EXPECT_TRUE(window.timers.empty());
+  dialog.OnCarnivore();
+  dialog.OnTimer(TIMER_STEP);
+  EXPECT_EQ(recorder.Text(), "seed 1\nplant\nplace herbivore 7 4 2\ntick 3\ncarnivore\ntick 1\n");
+  dialog.OnShowWindow(false);
+  EXPECT_TRUE(window.Running(TIMER_STARTUP));
+}

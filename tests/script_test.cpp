@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "replay/script.h"
+#include "app/script.h"
 
 namespace {
 
@@ -111,4 +111,27 @@ TEST(ScriptTest, CountsLinesEndedByLineFeedsCarriageReturnsOrBoth) {
 TEST(ScriptTest, NumbersTakeAnyNumberOfLeadingZeros) {
   EXPECT_EQ(Parsed("tick 00000000000000000000000000001")[0].ticks, 1);
   EXPECT_EQ(Parsed("place plant -0002 0")[0].x, -2);
+}
+
+TEST(ScriptTest, SeedComesBeforeAnyOtherCommandAndTakesWhatSeedTakes) {
+  EXPECT_EQ(ScriptSeed(Parsed("# first\nseed 0004294967295 plant")), 4294967295u);
+  EXPECT_EQ(ScriptSeed(Parsed("plant")), std::nullopt);
+  const ScriptError late = Failed("plant\nseed 7");
+  EXPECT_EQ(late.line, 2);
+  EXPECT_EQ(late.message, "'seed' must come before any other command");
+  EXPECT_EQ(Failed("seed 1 seed 2").message, "'seed' must come before any other command");
+  EXPECT_EQ(Failed("seed 4294967296").message,
+            "bad seed '4294967296': expected a number 0..4294967295");
+  EXPECT_EQ(Failed("seed").message, "missing N for 'seed'");
+}
+
+TEST(ScriptTest, EveryCommandsTextReadsBackAsIt) {
+  const std::string text =
+      "seed 7\nplant\nherbivore\ncarnivore\npaint\nredraw\ntick 5\nplace plant 0 -3\n"
+      "place herbivore 7 4 2\nplace carnivore 1 1 4\nstate\n";
+  std::string written;
+  for (const Command& command : Parsed(text)) {
+    written += CommandText(command) + '\n';
+  }
+  EXPECT_EQ(written, text);
 }

@@ -2,9 +2,9 @@
 
 #include <vector>
 
+#include "app/script.h"
 #include "render/null_draw_context.h"
 #include "replay/output.h"
-#include "replay/script.h"
 #include "replay/session.h"
 #include "replay/text_draw_context.h"
 

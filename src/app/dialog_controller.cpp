@@ -1,6 +1,7 @@
 #include "app/dialog_controller.h"
 
 #include <span>
+#include <utility>
 
 DialogController::DialogController(CWorld& world, Schedule& schedule, DialogWindow& window)
     : world_(world), schedule_(schedule), window_(window) {}
@@ -25,18 +26,21 @@ void DialogController::OnPlant() {
   world_.SpawnPlant(window_.Board());
   window_.ShowBoard();
   window_.ShowPopulations();
+  Record(Command{CommandKind::kSpawnPlant});
 }
 
 void DialogController::OnHerbivore() {
   world_.SpawnHerbivore(window_.Board());
   window_.ShowBoard();
   window_.ShowPopulations();
+  Record(Command{CommandKind::kSpawnHerbivore});
 }
 
 void DialogController::OnCarnivore() {
   world_.SpawnCarnivore(window_.Board());
   window_.ShowBoard();
   window_.ShowPopulations();
+  Record(Command{CommandKind::kSpawnCarnivore});
 }
 
 // The empty grid until the next redraw.
@@ -44,6 +48,7 @@ void DialogController::OnPaintGrid() {
   window_.EraseBoard();
   world_.DrawGrid(window_.Board());
   window_.ShowBoard();
+  Record(Command{CommandKind::kPaint});
 }
 
 void DialogController::OnMove() {
@@ -54,6 +59,7 @@ void DialogController::OnRedraw() {
   window_.EraseBoard();
   world_.RedrawAll(window_.Board());
   window_.ShowBoard();
+  Record(Command{CommandKind::kRedraw});
 }
 
 void DialogController::OnStop() {
@@ -69,11 +75,54 @@ void DialogController::OnStep() {
   OnTimer(TIMER_STEP);
 }
 
+void DialogController::Play(const Command& command) {
+  DrawContext& board = window_.Board();
+  // clang-format off
+  switch (command.kind) {
+    case CommandKind::kSpawnPlant:     OnPlant();     return;
+    case CommandKind::kSpawnHerbivore: OnHerbivore(); return;
+    case CommandKind::kSpawnCarnivore: OnCarnivore(); return;
+    case CommandKind::kPaint:          OnPaintGrid(); return;
+    case CommandKind::kRedraw:         OnRedraw();    return;
+    case CommandKind::kState:
+    case CommandKind::kSeed:           return;
+    case CommandKind::kTick:
+      for (std::int32_t i = 0; i < command.ticks; ++i) {
+        OnTimer(TIMER_STEP);
+      }
+      return;
+    case CommandKind::kPlacePlant:
+      world_.PlacePlant(board, command.x, command.y);
+      break;
+    case CommandKind::kPlaceHerbivore:
+      world_.PlaceHerbivore(board, command.x, command.y, command.heading, kHerbivoreKind);
+      break;
+    case CommandKind::kPlaceCarnivore:
+      world_.PlaceCarnivore(board, command.x, command.y, command.heading, kCarnivoreKind);
+      break;
+  }
+  // clang-format on
+  // An entity on a given cell, which no button can place.
+  Record(command);
+  window_.ShowBoard();
+  window_.ShowPopulations();
+}
+
+void DialogController::PlaySession(const Script& script) {
+  for (const Command& command : script) {
+    Play(command);
+  }
+  openStopped_ = true;
+}
+
 void DialogController::OnShowWindow(bool) {
-  window_.StartTimer(TIMER_STARTUP, kStartupPeriodMs);
+  if (!std::exchange(openStopped_, false)) {
+    window_.StartTimer(TIMER_STARTUP, kStartupPeriodMs);
+  }
 }
 
 void DialogController::OnTimer(int) {
+  Record(Command{CommandKind::kTick});
   window_.EraseBoard();
   Tick(world_, schedule_, *this);
   history_.Record(Counts());
@@ -104,4 +153,10 @@ void DialogController::CancelStartupTimer() {
 
 DrawContext& DialogController::GetDrawContext() {
   return window_.Board();
+}
+
+void DialogController::Record(const Command& command) {
+  if (recorder_ != nullptr) {
+    recorder_->Record(command);
+  }
 }

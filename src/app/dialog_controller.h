@@ -8,6 +8,11 @@
 // firing of either runs one tick, which cancels the start-up timer. Each
 // tick's report list and label go to the window when the tick is done.
 //
+// A session: every command and tick can go to a SessionRecorder, and a
+// script (see app/script.h) plays through the same handlers, a `tick` as the
+// step timer firing; a whole session played before the window opens leaves
+// the window to open on its end, stopped.
+//
 // The controller works on the world and schedule it is handed and keeps
 // nothing of any toolkit. After its first ticks it allocates nothing.
 #pragma once
@@ -18,6 +23,8 @@
 
 #include "app/dialog_window.h"
 #include "app/population_history.h"
+#include "app/script.h"
+#include "app/session_recorder.h"
 #include "app/timers.h"
 #include "resource.h"
 #include "sim/tick.h"
@@ -42,6 +49,17 @@ class DialogController : private TickHost {
   void OnStart();
   void OnStep();
 
+  // Every command and tick from now on is recorded there too.
+  void RecordTo(SessionRecorder& recorder) { recorder_ = &recorder; }
+
+  // One command of a script, as the window would take it: a spawn, `paint`
+  // or `redraw` is that button, `tick N` the step timer firing N times,
+  // `place` puts an entity on its cell; `seed` and `state` change nothing.
+  void Play(const Command& command);
+  // The whole script, before the window is first shown; that showing then
+  // arms no start-up tick, so the window opens on the session's end.
+  void PlaySession(const Script& script);
+
   // The window was shown or hidden.
   void OnShowWindow(bool shown);
   // Timer `id` fired: one tick, whichever timer it was.
@@ -59,6 +77,8 @@ class DialogController : private TickHost {
   void CancelStartupTimer() override;
   DrawContext& GetDrawContext() override;
 
+  void Record(const Command& command);
+
   CWorld& world_;
   Schedule& schedule_;
   DialogWindow& window_;
@@ -66,4 +86,6 @@ class DialogController : private TickHost {
   std::vector<std::string> report_;  // grows to the longest list, then is reused
   std::size_t reportLines_ = 0;
   std::string iterationText_;
+  SessionRecorder* recorder_ = nullptr;
+  bool openStopped_ = false;  // a played session: no start-up tick at the next showing
 };

@@ -1,7 +1,9 @@
 // Fuzz target for the session player. Any bytes are taken as a script and go
 // the player's whole way. A bad script must be refused with a one-line message
 // naming a line of the script; a good one is played on a fresh world with
-// every shape written out, and must leave the tables within their bounds.
+// every shape written out, and must leave the tables within their bounds. It
+// is also played through the dialog's rules and recorded as a session, which
+// must read back and play to the same report and label.
 //
 // An input whose first line starts with "#!" gives the rest of that line as
 // the player's command line, and the rest of the input as its script (-e):
@@ -15,14 +17,18 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
 
+#include "app/dialog_controller.h"
+#include "app/script.h"
+#include "app/session_recorder.h"
+#include "render/null_draw_context.h"
 #include "replay/output.h"
 #include "replay/player.h"
-#include "replay/script.h"
 #include "replay/session.h"
 #include "replay/text_draw_context.h"
 #include "sim/tick.h"
@@ -91,6 +97,47 @@ void CheckTables(const CWorld& world) {
   for (const std::int32_t count : {world.plantCount, world.herbivoreCount, world.carnivoreCount}) {
     Require(count >= 0 && count <= kTableCapacity, "counts stay within 0..100");
   }
+}
+
+// A window that keeps only the report list and the label.
+class ReportWindow : public DialogWindow {
+ public:
+  void StartTimer(int, int) override {}
+  void StopTimer(int) override {}
+  void ShowReport(std::span<const std::string> lines) override {
+    report.assign(lines.begin(), lines.end());
+  }
+  void SetIterationText(std::string_view text) override { label = text; }
+  DrawContext& Board() override { return board; }
+  void EraseBoard() override {}
+  void ShowBoard() override {}
+
+  std::vector<std::string> report;
+  std::string label;
+  NullDrawContext board;
+};
+
+// Plays the script on a fresh world as a window would, recording it when asked.
+ReportWindow PlayInWindow(const Script& script, SessionRecorder* recorder) {
+  CWorld world(ScriptSeed(script).value_or(Random::kDefaultSeed));
+  Schedule schedule;
+  ReportWindow window;
+  DialogController dialog(world, schedule, window);
+  if (recorder != nullptr) {
+    dialog.RecordTo(*recorder);
+  }
+  dialog.PlaySession(script);
+  return window;
+}
+
+void CheckRecording(const Script& script) {
+  SessionRecorder recorder(ScriptSeed(script).value_or(Random::kDefaultSeed));
+  const ReportWindow recorded = PlayInWindow(script, &recorder);
+  const auto session = ParseScript(recorder.Text());
+  Require(std::holds_alternative<Script>(session), "a recorded session reads back");
+  const ReportWindow replayed = PlayInWindow(std::get<Script>(session), nullptr);
+  Require(replayed.report == recorded.report && replayed.label == recorded.label,
+          "a recorded session plays to the same report and label");
 }
 
 // The shapes and the player's streams go to the null device: kept in memory
@@ -193,12 +240,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     PlayCommandLine(commandLine, std::string(text));
     return 0;
   }
-  CWorld world;
+  CWorld world(ScriptSeed(script).value_or(Random::kDefaultSeed));
   Schedule schedule;
   Output out(Sink());
   TextDrawContext shapes(out);
   Session session(world, schedule, shapes, out);
   session.Run(script);
   CheckTables(world);
+  CheckRecording(script);
   return 0;
 }

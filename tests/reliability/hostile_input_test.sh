@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Feeds pastura-replay hostile scripts: 10 MB of valid commands, a 1 MB
 # token, NUL bytes and invalid UTF-8, 400-digit numbers, a tick count past
-# the limit, a script without end. Each must either run correctly or be refused with the one-line
+# the limit, a script without end, bad seeds, every byte value, 64 MiB. Each must either run correctly or be refused with the one-line
 # error (exactly one line on stderr, nothing on stdout, exit 2); never a
 # crash, a hang or partial output. Usage: hostile_input_test.sh REPLAY WORKDIR
 set -uo pipefail
@@ -122,6 +122,31 @@ code=$?
 [[ "$code" == 2 && ! -s "$work/endless-input.out" ]] || fail endless-input "exit $code"
 [[ "$(cat "$work/endless-input.err")" == "pastura-replay: the script in standard input is larger than 64 MiB" ]] ||
   fail endless-input "stderr was '$(head -c 300 "$work/endless-input.err")'"
+
+# Sessions: the seed out of range, after a command, with a NUL byte; every
+# byte value; a session of exactly 64 MiB whose last line is wrong.
+printf '# recorded\nseed 4294967296\ntick\n' > "$work/seed-range.txt"
+expect_refusal seed-range "$work/seed-range.txt" \
+  "line 2: bad seed '4294967296': expected a number 0..4294967295"
+printf 'seed 7\nplant\nseed 7\n' > "$work/seed-late.txt"
+expect_refusal seed-late "$work/seed-late.txt" "line 3: 'seed' must come before any other command"
+printf 'seed 7\0 plant\n' > "$work/seed-nul.txt"
+expect_refusal seed-nul "$work/seed-nul.txt" \
+  "line 1: bad seed '7\\x00': expected a number 0..4294967295"
+printf "$(printf '\\%03o' {0..255})" > "$work/every-byte.txt"
+expect_refusal every-byte "$work/every-byte.txt" \
+  "line 1: unknown command '\\x00\\x01\\x02\\x03\\x04\\x05\\x06\\x07\\x08'"
+{ yes '#234567' | head -n 8388606; printf 'plant  \nseed 9 \n'; } > "$work/seed-64mib.txt"
+expect_refusal seed-64mib "$work/seed-64mib.txt" \
+  "line 8388608: 'seed' must come before any other command"
+
+# --seed beside a script that names its seed is a usage error: the line and the usage.
+"$replay" --seed 2 -e 'seed 3 tick' > "$work/seed-twice.out" 2> "$work/seed-twice.err"
+code=$?
+[[ "$code" == 2 && ! -s "$work/seed-twice.out" ]] || fail seed-twice "exit $code"
+[[ "$(head -n 1 "$work/seed-twice.err")" == "pastura-replay: --seed cannot go with a script that names its seed: give only one of them" &&
+  "$(wc -l < "$work/seed-twice.err")" == 2 ]] ||
+  fail seed-twice "stderr was '$(head -c 300 "$work/seed-twice.err")'"
 
 if ((failures > 0)); then
   echo "$failures hostile input check(s) failed"

@@ -1,6 +1,6 @@
 #include "replay/counts_output.h"
 
-#include "replay/kinds.h"
+#include "app/kinds.h"
 
 CountsOutput::CountsOutput(const std::string& path, OutputSources& sources)
     : counts_(&sources.text) {

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <charconv>
-#include <limits>
+#include <utility>
 
+#include "app/quote.h"
+#include "app/seed.h"
 #include "pastura_version.h"
-#include "replay/quote.h"
-#include "replay/script.h"
 
 const std::string_view kUsageLine =
     "usage: pastura-replay [--draw] [--png FILE] [--frames DIR [--overwrite]] [--gif FILE] "
@@ -40,7 +40,8 @@ const std::string_view kHelpText =
     "                 plants, herbivores and carnivores per tick (440 x 240 pixels)\n"
     "                 to FILE as PNG\n"
     "  --seed N       start the spawn generator at N (0..4294967295; default 1,\n"
-    "                 the desktop program's own sequence)\n"
+    "                 the desktop program's own sequence); not with a script that\n"
+    "                 names its seed\n"
     "  --help         show this help and exit\n"
     "  --version      show the version and exit\n"
     "\n"
@@ -50,7 +51,9 @@ const std::string_view kHelpText =
     "  tick [N]                         one timer tick, or N of them (1..1000000000)\n"
     "  place plant X Y                  place a plant at cell (X, Y)\n"
     "  place herbivore|carnivore X Y H  place an animal at (X, Y) heading H\n"
-    "  state                            print the tables and the schedule\n";
+    "  state                            print the tables and the schedule\n"
+    "  seed N                           start the spawn generator at N, as --seed\n"
+    "                                   does; only before any other command\n";
 
 const std::string_view kCountsBesideShapes =
     "'--counts -' cannot go with --draw or 'state': the CSV would be mixed with other lines";
@@ -66,12 +69,13 @@ constexpr double kMaxScale = 4;
 using Error = std::optional<std::string>;
 
 Error SetSeed(Options& options, std::string_view text) {
-  const auto parsed = ParseInteger(text, 0, std::numeric_limits<std::uint32_t>::max());
-  if (const auto* seed = std::get_if<std::int64_t>(&parsed)) {
-    options.seed = static_cast<std::uint32_t>(*seed);
-    return std::nullopt;
+  auto parsed = ParseSeed(text);
+  if (auto* complaint = std::get_if<std::string>(&parsed)) {
+    return std::move(*complaint);
   }
-  return "bad seed " + Quoted(text) + ": expected a number 0..4294967295";
+  options.seed = std::get<std::uint32_t>(parsed);
+  options.seedGiven = true;
+  return std::nullopt;
 }
 
 // A scale is written as a plain decimal: digits, then optionally a point and

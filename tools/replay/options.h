@@ -16,6 +16,7 @@ struct Options {
   bool overwrite = false;                     // --frames may replace older frames
   bool board = false;                         // pictures show the board alone
   std::uint32_t seed = Random::kDefaultSeed;  // the spawn generator's starting state
+  bool seedGiven = false;                     // --seed was on the command line
   double scale = 1;                           // device pixels per board pixel in pictures
   std::optional<std::string> pngFile;         // the picture after the script
   std::optional<std::string> framesDir;       // the picture after every tick

@@ -10,9 +10,9 @@
 #include <system_error>
 #include <utility>
 
+#include "app/quote.h"
 #include "replay/path_identity.h"
 #include "replay/player.h"
-#include "replay/quote.h"
 #include "replay/system.h"
 
 namespace fs = std::filesystem;

@@ -1,8 +1,6 @@
 #include "replay/player.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <new>
 #include <optional>
 #include <string>
@@ -10,18 +8,15 @@
 #include <variant>
 #include <vector>
 
+#include "app/quote.h"
+#include "app/script.h"
+#include "app/script_file.h"
 #include "replay/options.h"
 #include "replay/outputs.h"
 #include "replay/path_identity.h"
-#include "replay/quote.h"
-#include "replay/script.h"
 #include "replay/session.h"
 
 namespace {
-
-// Far beyond any script written by hand or by a program, and still a size
-// that fits in memory everywhere.
-constexpr std::size_t kMaxScriptBytes = std::size_t{64} << 20;
 
 // Two outputs on one file would leave only one of them, an output on the
 // script would replace it, and one inside the frames folder would be mixed
@@ -57,34 +52,15 @@ std::string ReadScript(const Options& options) {
   if (options.scriptText) {
     return *options.scriptText;
   }
-  const bool fromInput = !options.scriptFile || *options.scriptFile == "-";
-  const std::string name = fromInput ? "standard input" : Quoted(*options.scriptFile);
-  std::FILE* file = fromInput ? stdin : std::fopen(options.scriptFile->c_str(), "rb");
-  if (file == nullptr) {
-    throw Refusal{"cannot read " + name + ": " + std::strerror(errno)};
+  auto text = ReadScriptFile(options.scriptFile.value_or("-"));
+  if (auto* fault = std::get_if<ScriptFileFault>(&text)) {
+    throw Refusal{std::move(fault->message), fault->tooLarge ? kUsageError : kFileError};
   }
-  std::string text;
-  char chunk[1 << 16];
-  std::size_t got = 0;
-  while (text.size() <= kMaxScriptBytes && (got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
-    text.append(chunk, got);
-  }
-  const bool failed = std::ferror(file) != 0;
-  const std::string reason = std::strerror(errno);
-  if (!fromInput) {
-    std::fclose(file);
-  }
-  if (failed) {
-    throw Refusal{"cannot read " + name + ": " + reason};
-  }
-  if (text.size() > kMaxScriptBytes) {
-    throw Refusal{"the script in " + name + " is larger than 64 MiB", kUsageError};
-  }
-  return text;
+  return std::move(std::get<std::string>(text));
 }
 
 void Replay(const Options& options, const Script& script, const PlayerStreams& streams) {
-  CWorld world(options.seed);
+  CWorld world(ScriptSeed(script).value_or(options.seed));
   Outputs outputs(options, streams, world);
   Schedule schedule;
   Session session(world, schedule, outputs.Board(), outputs.Text());
@@ -128,6 +104,9 @@ void Run(std::span<char* const> arguments, const PlayerStreams& streams) {
     throw Refusal{"line " + std::to_string(error->line) + ": " + error->message, kUsageError};
   }
   const Script& commands = std::get<Script>(script);
+  if (options.seedGiven && ScriptSeed(commands)) {
+    throw Refusal{std::string(kSeedGivenTwice), kUsageError, true};
+  }
   if (options.countsFile == "-" &&
       std::ranges::find(commands, CommandKind::kState, &Command::kind) != commands.end()) {
     throw Refusal{std::string(kCountsBesideShapes), kUsageError, true};

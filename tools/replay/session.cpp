@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "replay/kinds.h"
+#include "app/kinds.h"
 #include "sim/colour_scale.h"
 
 Session::Session(CWorld& world, Schedule& schedule, DrawContext& dc, Output& out)
@@ -17,17 +17,6 @@ bool Session::Run(const Script& script) {
 }
 
 bool Session::Execute(const Command& command) {
-  // The buttons.
-  for (const auto& [kind, press] : {std::pair{CommandKind::kSpawnPlant, &DialogController::OnPlant},
-                                    {CommandKind::kSpawnHerbivore, &DialogController::OnHerbivore},
-                                    {CommandKind::kSpawnCarnivore, &DialogController::OnCarnivore},
-                                    {CommandKind::kPaint, &DialogController::OnPaintGrid},
-                                    {CommandKind::kRedraw, &DialogController::OnRedraw}}) {
-    if (command.kind == kind) {
-      (dialog_.*press)();
-      return true;
-    }
-  }
   switch (command.kind) {
     case CommandKind::kTick:
       for (std::int32_t i = 0; i < command.ticks; ++i) {
@@ -36,17 +25,11 @@ bool Session::Execute(const Command& command) {
         }
       }
       break;
-    case CommandKind::kPlacePlant:
-      world_.PlacePlant(dc_, command.x, command.y);
-      break;
-    case CommandKind::kPlaceHerbivore:
-      world_.PlaceHerbivore(dc_, command.x, command.y, command.heading, kHerbivoreKind);
-      break;
-    case CommandKind::kPlaceCarnivore:
-      world_.PlaceCarnivore(dc_, command.x, command.y, command.heading, kCarnivoreKind);
-      break;
-    default:  // `state`; the buttons were pressed above
+    case CommandKind::kState:
       PrintState();
+      break;
+    default:
+      dialog_.Play(command);
   }
   return true;
 }

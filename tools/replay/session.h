@@ -1,9 +1,10 @@
-// Replays a parsed script on a world through the main dialog's own rules: a
-// spawn, `paint` or `redraw` is that button's command and a `tick` is the step
-// timer firing, so what is written is what the window shows: after every tick
-// the report list and the iterations label, and on `state` the tables, the
-// schedule and the kinds' colours. `place` puts an entity on a given cell,
-// which no button can.
+// Replays a parsed script on a world through the main dialog's own rules
+// (DialogController::Play): a spawn, `paint` or `redraw` is that button's
+// command and a `tick` is the step timer firing, so what is written is what
+// the window shows: after every tick the report list and the iterations
+// label, and on `state` the tables, the schedule and the kinds' colours.
+// `place` puts an entity on a given cell, which no button can. The world is
+// made with the script's seed before.
 #pragma once
 
 #include <cstdint>
@@ -12,9 +13,9 @@
 
 #include "app/dialog_controller.h"
 #include "app/dialog_window.h"
+#include "app/script.h"
 #include "replay/output.h"
 #include "replay/png_output.h"
-#include "replay/script.h"
 #include "sim/world.h"
 
 class Session : private DialogWindow {

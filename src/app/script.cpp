@@ -1,4 +1,4 @@
-#include "replay/script.h"
+#include "app/script.h"
 
 #include <algorithm>
 #include <charconv>
@@ -6,8 +6,9 @@
 #include <optional>
 #include <utility>
 
-#include "replay/kinds.h"
-#include "replay/quote.h"
+#include "app/kinds.h"
+#include "app/quote.h"
+#include "app/seed.h"
 
 namespace {
 
@@ -62,6 +63,12 @@ const ReplayKind* KindNamed(std::string_view name) {
   return kind == kReplayKinds.end() ? nullptr : &*kind;
 }
 
+// The commands that are one word and nothing else.
+constexpr std::pair<std::string_view, CommandKind> kWordCommands[] = {
+    {"paint", CommandKind::kPaint},
+    {"redraw", CommandKind::kRedraw},
+    {"state", CommandKind::kState}};
+
 constexpr std::int64_t kInt32Low = std::numeric_limits<std::int32_t>::min();
 constexpr std::int64_t kInt32High = std::numeric_limits<std::int32_t>::max();
 
@@ -84,9 +91,7 @@ class Parser {
     if (const ReplayKind* kind = KindNamed(word)) {
       return Add(Command{kind->spawn});
     }
-    for (const auto& [name, kind] : {std::pair{"paint", CommandKind::kPaint},
-                                     {"redraw", CommandKind::kRedraw},
-                                     {"state", CommandKind::kState}}) {
+    for (const auto& [name, kind] : kWordCommands) {
       if (word == name) {
         return Add(Command{kind});
       }
@@ -101,6 +106,9 @@ class Parser {
     }
     if (word == "place") {
       return ParsePlace(token);
+    }
+    if (word == "seed") {
+      return ParseSeedCommand(token);
     }
     return Fail(token.line, "unknown command " + Quote(word));
   }
@@ -120,6 +128,24 @@ class Parser {
     return ReadArgument(*kind, what, "X", command.x) && ReadArgument(*kind, what, "Y", command.y) &&
            (placed->animals == nullptr || ReadArgument(*kind, what, "H", command.heading)) &&
            Add(command);
+  }
+
+  // The seed comes first, so that the world is made with it.
+  bool ParseSeedCommand(const Token& token) {
+    if (!script_.empty()) {
+      return Fail(token.line, "'seed' must come before any other command");
+    }
+    const std::optional<Token> value = tokens_.Next();
+    if (!value) {
+      return Fail(token.line, "missing N for 'seed'");
+    }
+    const auto seed = ParseSeed(value->text);
+    if (const auto* complaint = std::get_if<std::string>(&seed)) {
+      return Fail(value->line, *complaint);
+    }
+    Command command{CommandKind::kSeed};
+    command.seed = std::get<std::uint32_t>(seed);
+    return Add(command);
   }
 
   bool ReadArgument(const Token& after, const std::string& what, const char* name,
@@ -164,6 +190,36 @@ class Parser {
 std::variant<Script, ScriptError> ParseScript(std::string_view text) {
   return Parser(text).Parse();
 }
+
+std::string CommandText(const Command& command) {
+  for (const ReplayKind& kind : kReplayKinds) {
+    if (command.kind == kind.spawn) {
+      return std::string(kind.name);
+    }
+    if (command.kind == kind.place) {
+      std::string text = "place " + std::string(kind.name) + ' ' + std::to_string(command.x) + ' ' +
+                         std::to_string(command.y);
+      return kind.animals == nullptr ? text : text + ' ' + std::to_string(command.heading);
+    }
+  }
+  for (const auto& [name, kind] : kWordCommands) {
+    if (command.kind == kind) {
+      return std::string(name);
+    }
+  }
+  return command.kind == CommandKind::kTick ? "tick " + std::to_string(command.ticks)
+                                            : "seed " + std::to_string(command.seed);
+}
+
+std::optional<std::uint32_t> ScriptSeed(const Script& script) {
+  if (script.empty() || script.front().kind != CommandKind::kSeed) {
+    return std::nullopt;
+  }
+  return script.front().seed;
+}
+
+const std::string_view kSeedGivenTwice =
+    "--seed cannot go with a script that names its seed: give only one of them";
 
 std::variant<std::int64_t, NumberFault> ParseInteger(std::string_view text, std::int64_t low,
                                                      std::int64_t high) {

@@ -1,9 +1,11 @@
 // The session script: white-space separated tokens, '#' to the end of the
 // line is a comment. The whole script is parsed and checked before anything
-// runs, so a bad script runs nothing.
+// runs, so a bad script runs nothing. A script may name the spawn
+// generator's seed in a `seed` command before any other.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -20,6 +22,7 @@ enum class CommandKind {
   kPlaceHerbivore,
   kPlaceCarnivore,
   kState,
+  kSeed,
 };
 
 struct Command {
@@ -28,6 +31,7 @@ struct Command {
   std::int32_t x = 0;      // kPlace*
   std::int32_t y = 0;
   std::int32_t heading = 0;
+  std::uint32_t seed = 0;  // kSeed
 };
 
 struct ScriptError {
@@ -40,6 +44,16 @@ using Script = std::vector<Command>;
 inline constexpr std::int32_t kMaxTicksPerCommand = 1'000'000'000;
 
 std::variant<Script, ScriptError> ParseScript(std::string_view text);
+
+// The command as a script writes it, without a line end: "plant", "tick 5",
+// "place herbivore 7 4 2", "seed 1"; ParseScript reads it back as it was.
+std::string CommandText(const Command& command);
+
+// The seed the script's `seed` command names, if it has one.
+std::optional<std::uint32_t> ScriptSeed(const Script& script);
+
+// Why a seed on the command line is refused beside the script's own.
+extern const std::string_view kSeedGivenTwice;
 
 enum class NumberFault { kMalformed, kOutOfRange };
 

@@ -1,12 +1,13 @@
-// The three kinds as the player names them, in its script's spawn and
-// `place` commands, in `state` and in the counts CSV, always in this order.
+// The three kinds as scripts name them, in the spawn and `place` commands,
+// and as the player writes them in `state` and in the counts CSV, always in
+// this order.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <string_view>
 
-#include "replay/script.h"
+#include "app/script.h"
 #include "sim/world.h"
 
 struct ReplayKind {
