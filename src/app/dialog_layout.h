@@ -67,6 +67,8 @@ inline constexpr std::string_view kPopulationsEntryText = IDM_CHART_TEXT;
 inline constexpr std::string_view kStepEntryText = IDM_STEP_TEXT;
 inline constexpr char kPopulationsKey = 'P';
 inline constexpr char kStepKey = 'S';
+// The entry that puts the session so far on the clipboard (SessionRecorder).
+inline constexpr std::string_view kCopySessionEntryText = "&Copy session";
 
 inline constexpr std::string_view kAboutBoxCaption = IDD_ABOUTBOX_CAPTION;
 inline constexpr UnitSize kAboutBoxSize{IDD_ABOUTBOX_SIZE};

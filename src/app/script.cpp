@@ -9,6 +9,7 @@
 #include "app/kinds.h"
 #include "app/quote.h"
 #include "app/seed.h"
+#include "sim/random.h"
 
 namespace {
 
@@ -218,8 +219,20 @@ std::optional<std::uint32_t> ScriptSeed(const Script& script) {
   return script.front().seed;
 }
 
-const std::string_view kSeedGivenTwice =
-    "--seed cannot go with a script that names its seed: give only one of them";
+std::variant<SessionScript, SessionRefusal> ReadSession(std::string_view text,
+                                                        std::optional<std::uint32_t> given) {
+  auto parsed = ParseScript(text);
+  if (const auto* error = std::get_if<ScriptError>(&parsed)) {
+    return SessionRefusal{"line " + std::to_string(error->line) + ": " + error->message};
+  }
+  Script& script = std::get<Script>(parsed);
+  const std::optional<std::uint32_t> own = ScriptSeed(script);
+  if (own && given) {
+    return SessionRefusal{
+        "--seed cannot go with a script that names its seed: give only one of them", true};
+  }
+  return SessionScript{own.value_or(given.value_or(Random::kDefaultSeed)), std::move(script)};
+}
 
 std::variant<std::int64_t, NumberFault> ParseInteger(std::string_view text, std::int64_t low,
                                                      std::int64_t high) {

@@ -52,8 +52,25 @@ std::string CommandText(const Command& command);
 // The seed the script's `seed` command names, if it has one.
 std::optional<std::uint32_t> ScriptSeed(const Script& script);
 
-// Why a seed on the command line is refused beside the script's own.
-extern const std::string_view kSeedGivenTwice;
+// A script as a session to play: the seed to make the world with (the
+// script's own, else the one `given` on a command line, else the default)
+// and its commands.
+struct SessionScript {
+  std::uint32_t seed = 0;
+  Script script;
+};
+
+// Why a session is not played, in one line: "line N: ..." for a bad script,
+// a usage error (`misused`) for a seed given on the command line beside the
+// script's own, or a file that could not be read (see app/session_file.h).
+struct SessionRefusal {
+  std::string message;
+  bool misused = false;
+  bool unreadable = false;
+};
+
+std::variant<SessionScript, SessionRefusal> ReadSession(std::string_view text,
+                                                        std::optional<std::uint32_t> given);
 
 enum class NumberFault { kMalformed, kOutOfRange };
 

@@ -10,7 +10,7 @@
 
 #include "app/quote.h"
 #include "app/script.h"
-#include "app/script_file.h"
+#include "app/session_file.h"
 #include "replay/options.h"
 #include "replay/outputs.h"
 #include "replay/path_identity.h"
@@ -47,20 +47,25 @@ std::optional<std::string> PathsClash(const Options& options) {
   return std::nullopt;
 }
 
+[[noreturn]] void Refuse(SessionRefusal& refusal) {
+  throw Refusal{std::move(refusal.message), refusal.unreadable ? kFileError : kUsageError,
+                refusal.misused};
+}
+
 // Reads the whole script, up to its size limit.
 std::string ReadScript(const Options& options) {
   if (options.scriptText) {
     return *options.scriptText;
   }
   auto text = ReadScriptFile(options.scriptFile.value_or("-"));
-  if (auto* fault = std::get_if<ScriptFileFault>(&text)) {
-    throw Refusal{std::move(fault->message), fault->tooLarge ? kUsageError : kFileError};
+  if (auto* refusal = std::get_if<SessionRefusal>(&text)) {
+    Refuse(*refusal);
   }
   return std::move(std::get<std::string>(text));
 }
 
-void Replay(const Options& options, const Script& script, const PlayerStreams& streams) {
-  CWorld world(ScriptSeed(script).value_or(options.seed));
+void Replay(const Options& options, const SessionScript& played, const PlayerStreams& streams) {
+  CWorld world(played.seed);
   Outputs outputs(options, streams, world);
   Schedule schedule;
   Session session(world, schedule, outputs.Board(), outputs.Text());
@@ -74,7 +79,7 @@ void Replay(const Options& options, const Script& script, const PlayerStreams& s
     outputs.AfterTick(tick, world);
     return true;
   });
-  session.Run(script);
+  session.Run(played.script);
   outputs.Commit();
 }
 
@@ -99,19 +104,17 @@ void Run(std::span<char* const> arguments, const PlayerStreams& streams) {
   if (auto clash = PathsClash(options)) {
     throw Refusal{std::move(*clash), kUsageError, true};
   }
-  const auto script = ParseScript(ReadScript(options));
-  if (const auto* error = std::get_if<ScriptError>(&script)) {
-    throw Refusal{"line " + std::to_string(error->line) + ": " + error->message, kUsageError};
+  auto read = ReadSession(ReadScript(options),
+                          options.seedGiven ? std::optional(options.seed) : std::nullopt);
+  if (auto* refusal = std::get_if<SessionRefusal>(&read)) {
+    Refuse(*refusal);
   }
-  const Script& commands = std::get<Script>(script);
-  if (options.seedGiven && ScriptSeed(commands)) {
-    throw Refusal{std::string(kSeedGivenTwice), kUsageError, true};
-  }
-  if (options.countsFile == "-" &&
-      std::ranges::find(commands, CommandKind::kState, &Command::kind) != commands.end()) {
+  const SessionScript& played = std::get<SessionScript>(read);
+  if (options.countsFile == "-" && std::ranges::find(played.script, CommandKind::kState,
+                                                     &Command::kind) != played.script.end()) {
     throw Refusal{std::string(kCountsBesideShapes), kUsageError, true};
   }
-  Replay(options, commands, streams);
+  Replay(options, played, streams);
 }
 
 }  // namespace

@@ -1,0 +1,28 @@
+// Sessions from files: a script's whole text read as the player reads it,
+// and the session a desktop program opens with. A file is read up to
+// kMaxScriptBytes, so that one without end (a device, a pipe) is refused
+// without holding more than that.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <variant>
+
+#include "app/script.h"
+
+// Far beyond any script written by hand or by a program, and still a size
+// that fits in memory everywhere.
+inline constexpr std::size_t kMaxScriptBytes = std::size_t{64} << 20;
+
+// Reads the file at `path`, or standard input when `path` is "-". A file
+// that cannot be read is refused as `unreadable`; one past the limit is bad
+// input.
+std::variant<std::string, SessionRefusal> ReadScriptFile(const std::string& path);
+
+// The session to open: the one in the file at `path`, played from `seed`
+// unless it names its own (both is a usage error), or with no file an empty
+// session at `seed`, else at the default seed.
+std::variant<SessionScript, SessionRefusal> OpenSession(const std::optional<std::string>& path,
+                                                        std::optional<std::uint32_t> seed);
