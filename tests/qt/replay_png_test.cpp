@@ -1,7 +1,11 @@
 // pastura-replay --png writes the pixels the main dialog shows after the same
 // session, on the surface's own background whatever the desktop's palette.
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QListView>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -90,6 +94,48 @@ class ReplayPngTest : public QObject {
     QVERIFY(populations->isVisible());
     QCOMPARE(QImage(png).convertToFormat(QImage::Format_ARGB32),
              SurfaceImage(populations->Surface()).convertToFormat(QImage::Format_ARGB32));
+  }
+
+  // A session made in the shown window, by its buttons and its own timers, and
+  // copied from its context menu plays in the player to the same list, label
+  // and picture.
+  void aSessionCopiedFromTheWindowPlaysToTheSame() {
+    CWorld world(7);
+    Schedule schedule;
+    CSimDialog dialog(world, schedule, 7);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    const auto click = [&dialog](const char* name) {
+      dialog.findChild<QPushButton*>(QString::fromLatin1(name))->click();
+    };
+    for (const char* name : {"IDC_PLANT", "IDC_HERBIVORE", "IDC_CARNIVORE", "IDC_MOVE"}) {
+      click(name);
+    }
+    const QLabel* label = dialog.findChild<QLabel*>(QStringLiteral("IDC_ITERATIONS"));
+    QTRY_VERIFY_WITH_TIMEOUT(label->text().toInt() >= 3, 20 * kStepPeriodMs);
+    click("IDC_STOP");
+    click("IDC_PLANT");
+    dialog.findChild<QAction*>(QStringLiteral("copySession"))->trigger();
+    const QString session = QGuiApplication::clipboard()->text();
+    QVERIFY2(session.startsWith("seed 7\nplant\nherbivore\ncarnivore\ntick "), qPrintable(session));
+
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString png = folder.filePath("session.png");
+    QProcess replay;
+    replay.start(QStringLiteral(PASTURA_REPLAY), {"--png", png, "-e", session});
+    QVERIFY(replay.waitForFinished(10000));
+    QCOMPARE(replay.exitCode(), 0);
+    const QAbstractItemModel* list =
+        dialog.findChild<QListView*>(QStringLiteral("IDC_REPORT"))->model();
+    QString shown;
+    for (int row = 0; row < list->rowCount(); ++row) {
+      shown += list->index(row, 0).data().toString() + '\n';
+    }
+    QVERIFY(QString::fromLatin1(replay.readAllStandardOutput())
+                .endsWith(shown + "iterations " + label->text() + '\n'));
+    QCOMPARE(QImage(png).convertToFormat(QImage::Format_ARGB32),
+             SurfaceImage(dialog.Surface()).convertToFormat(QImage::Format_ARGB32));
   }
 
   // A herbivore on the last column heading right, then a turn and a move up:

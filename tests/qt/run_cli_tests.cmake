@@ -31,8 +31,18 @@ run_pastura(NAME help_short ARGS -h EXIT 0 STDOUT_STARTS "${usage}\n")
 # -platform is Qt's, so the unknown option is the first argument left.
 run_pastura(NAME unknown_option ARGS -platform offscreen --frobnicate EXIT 2 STDOUT_EMPTY TRUE
   STDERR "pastura: unknown option '--frobnicate'\n${usage}")
-run_pastura(NAME unexpected_argument ARGS -platform offscreen session.txt EXIT 2
-  STDOUT_EMPTY TRUE STDERR "pastura: unexpected argument 'session.txt'\n${usage}")
+run_pastura(NAME unexpected_argument ARGS -platform offscreen session.txt more.txt EXIT 2
+  STDOUT_EMPTY TRUE STDERR "pastura: unexpected argument 'more.txt'\n${usage}")
+
+# --seed takes what the player's takes, with its message; the help lists it.
+run_pastura(NAME bad_seed ARGS -platform offscreen --seed 4294967296 EXIT 2 STDOUT_EMPTY TRUE
+  STDERR "pastura: bad seed '4294967296': expected a number 0..4294967295\n${usage}")
+run_pastura(NAME missing_session ARGS -platform offscreen ${WORK}/none.txt EXIT 1 STDOUT_EMPTY TRUE
+  STDERR "pastura: cannot read '${WORK}/none.txt': No such file or directory\n")
+execute_process(COMMAND ${PASTURA} --help OUTPUT_VARIABLE help)
+if(NOT help MATCHES "\n  --seed N     [^\n]*\n  SESSION      ")
+  message(SEND_ERROR "help: --seed and SESSION are not listed:\n${help}")
+endif()
 
 # Qt cannot start its platform with no display, or with a platform it has no
 # plugin for: its warnings say why, then one line of ours, and exit 1 rather

@@ -3,13 +3,20 @@
 # token, NUL bytes and invalid UTF-8, 400-digit numbers, a tick count past
 # the limit, a script without end, bad seeds, every byte value, 64 MiB. Each must either run correctly or be refused with the one-line
 # error (exactly one line on stderr, nothing on stdout, exit 2); never a
-# crash, a hang or partial output. Usage: hostile_input_test.sh REPLAY WORKDIR
+# crash, a hang or partial output. Given the desktop program too, every
+# refused script is also refused by it as a session file, with the same
+# line and no window. Usage: hostile_input_test.sh REPLAY WORKDIR [DESKTOP]
 set -uo pipefail
 
 replay="$1"
 work="$2"
+desktop="${3:-}"
 mkdir -p "$work"
 failures=0
+# The desktop program on Qt's offscreen platform, which wants a private
+# runtime folder, or it warns on standard error.
+mkdir -p -m 700 "$work/runtime"
+export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work/runtime"
 
 fail() {
   echo "FAIL $1: $2"
@@ -40,6 +47,12 @@ expect_refusal() {
   [[ "$(wc -l < "$work/$1.err")" == 1 ]] || fail "$1" "stderr is not one line"
   [[ "$(cat "$work/$1.err")" == "pastura-replay: $3" ]] ||
     fail "$1" "stderr was '$(head -c 300 "$work/$1.err")', expected 'pastura-replay: $3'"
+  [[ -z "$desktop" ]] && return
+  timeout 20 "$desktop" "$2" > "$work/$1.desktop.out" 2> "$work/$1.desktop.err"
+  code=$?
+  [[ "$code" == 2 && ! -s "$work/$1.desktop.out" ]] || fail "$1" "desktop: exit $code, expected 2"
+  [[ "$(cat "$work/$1.desktop.err")" == "pastura: $3" ]] ||
+    fail "$1" "desktop: stderr was '$(head -c 300 "$work/$1.desktop.err")'"
 }
 
 # Reference outputs come from short scripts the big ones must match.

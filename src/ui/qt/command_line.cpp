@@ -4,7 +4,10 @@
 #include <cstdio>
 #include <cstring>
 #include <string_view>
+#include <utility>
 
+#include "app/quote.h"
+#include "app/seed.h"
 #include "pastura_version.h"
 
 namespace command_line {
@@ -17,6 +20,9 @@ constexpr std::string_view kHelp =
     "Shows a toy ecosystem of plants, herbivores and carnivores on a 21 x 21\n"
     "board, stepped five times a second, in a window on the display.\n"
     "\n"
+    "  --seed N     start the spawn generator at N (0..4294967295; default 1)\n"
+    "  SESSION      play this session file (as \"Copy session\" gives it, or a\n"
+    "               script of pastura-replay's) and open on its end, stopped\n"
     "  --help, -h   show this help and exit\n"
     "  --version    show the version and exit\n"
     "\n"
@@ -54,19 +60,36 @@ int AnswerInfoRequest(InfoRequest request) {
   return 0;
 }
 
-std::optional<std::string> LeftoverComplaint(std::span<char* const> arguments) {
-  if (arguments.size() < 2) {
-    return std::nullopt;
+std::variant<StartOptions, std::string> ParseStartOptions(std::span<char* const> arguments) {
+  StartOptions options;
+  for (std::size_t next = 1; next < arguments.size(); ++next) {
+    const std::string_view argument = arguments[next];
+    if (argument == "--seed") {
+      if (next + 1 == arguments.size()) {
+        return "option '--seed' needs a number";
+      }
+      auto seed = ParseSeed(arguments[++next]);
+      if (auto* complaint = std::get_if<std::string>(&seed)) {
+        return std::move(*complaint);
+      }
+      options.seed = std::get<std::uint32_t>(seed);
+    } else if (argument.starts_with('-')) {
+      return "unknown option " + Quoted(argument);
+    } else if (options.sessionFile) {
+      return "unexpected argument " + Quoted(argument);
+    } else {
+      options.sessionFile = std::string(argument);
+    }
   }
-  const std::string argument = arguments[1];
-  return argument.starts_with('-') ? "unknown option '" + argument + "'"
-                                   : "unexpected argument '" + argument + "'";
+  return options;
 }
 
-int RefuseArguments(const std::string& complaint) {
-  std::fprintf(stderr, "pastura: %s\n%.*s\n", complaint.c_str(), static_cast<int>(kUsage.size()),
-               kUsage.data());
-  return 2;
+int Refuse(const SessionRefusal& refusal) {
+  std::fprintf(stderr, "pastura: %s\n", refusal.message.c_str());
+  if (refusal.misused) {
+    std::fprintf(stderr, "%.*s\n", static_cast<int>(kUsage.size()), kUsage.data());
+  }
+  return refusal.unreadable ? 1 : 2;
 }
 
 }  // namespace command_line

@@ -1,11 +1,17 @@
 // pastura's own command line. --help and --version are answered before Qt
-// starts, so they need no display; every other argument is Qt's to take
-// (-platform NAME, -style NAME, ...), and one that Qt leaves over is refused.
+// starts, so they need no display. Qt takes its own options (-platform NAME,
+// -style NAME, ...); of what it leaves over, --seed N starts the spawn
+// generator at N and one more argument names a session file to open with,
+// and anything else is refused.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
+#include <variant>
+
+#include "app/script.h"
 
 namespace command_line {
 
@@ -18,12 +24,17 @@ std::optional<InfoRequest> FindInfoRequest(std::span<char* const> arguments);
 // code: 0, or 1 with a message when standard output cannot take it.
 int AnswerInfoRequest(InfoRequest request);
 
-// The complaint about the first argument after the program's name, or
-// nothing when there is none; called once Qt has taken its own options.
-std::optional<std::string> LeftoverComplaint(std::span<char* const> arguments);
+struct StartOptions {
+  std::optional<std::uint32_t> seed;       // --seed N
+  std::optional<std::string> sessionFile;  // the session to open with
+};
 
-// Prints the complaint and the usage line on standard error; returns the
-// usage error's exit code, 2.
-int RefuseArguments(const std::string& complaint);
+// The program's own arguments, once Qt has taken its options, or the
+// complaint about the first that is wrong.
+std::variant<StartOptions, std::string> ParseStartOptions(std::span<char* const> arguments);
+
+// Prints the refusal's line on standard error, with the usage line after a
+// usage error; returns the exit code: 2, or 1 for a file that cannot be read.
+int Refuse(const SessionRefusal& refusal);
 
 }  // namespace command_line

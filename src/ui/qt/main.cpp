@@ -2,7 +2,10 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
+#include <variant>
 
+#include "app/session_file.h"
 #include "ui/qt/command_line.h"
 #include "ui/qt/sim_app.h"
 #include "ui/qt/startup_failure.h"
@@ -16,9 +19,15 @@ int main(int argc, char** argv) {
   std::optional<StartupFailureGuard> startup(std::in_place);
   CSimApp app(argc, argv);
   startup.reset();
-  if (const auto complaint =
-          command_line::LeftoverComplaint({argv, static_cast<std::size_t>(argc)})) {
-    return command_line::RefuseArguments(*complaint);
+  const auto options = command_line::ParseStartOptions({argv, static_cast<std::size_t>(argc)});
+  if (const auto* complaint = std::get_if<std::string>(&options)) {
+    return command_line::Refuse(SessionRefusal{*complaint, true});
   }
-  return app.InitInstance();
+  const command_line::StartOptions& start = std::get<command_line::StartOptions>(options);
+  const auto session = OpenSession(start.sessionFile, start.seed);
+  if (const auto* refusal = std::get_if<SessionRefusal>(&session)) {
+    return command_line::Refuse(*refusal);
+  }
+  const SessionScript& opened = std::get<SessionScript>(session);
+  return app.InitInstance(opened.seed, start.sessionFile ? &opened.script : nullptr);
 }

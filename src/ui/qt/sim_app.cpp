@@ -14,8 +14,12 @@ CSimApp::CSimApp(int& argc, char** argv) : QApplication(argc, argv) {
   setWindowIcon(AppIcon());
 }
 
-int CSimApp::InitInstance() {
-  CSimDialog dialog(theWorld, theSchedule);
+int CSimApp::InitInstance(std::uint32_t seed, const Script* session) {
+  theWorld.random = Random(seed);
+  CSimDialog dialog(theWorld, theSchedule, seed);
+  if (session != nullptr) {
+    dialog.Controller().PlaySession(*session);
+  }
   dialog.exec();
   return 0;
 }

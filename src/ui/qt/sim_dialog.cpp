@@ -1,7 +1,9 @@
 #include "ui/qt/sim_dialog.h"
 
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
@@ -54,8 +56,9 @@ void Identify(QWidget* widget, const Control& control) {
 
 }  // namespace
 
-CSimDialog::CSimDialog(CWorld& world, Schedule& schedule, QWidget* parent)
+CSimDialog::CSimDialog(CWorld& world, Schedule& schedule, std::uint32_t seed, QWidget* parent)
     : QDialog(parent, kFixedSizeBoxFlags),
+      session_(seed),
       controller_(world, schedule, *this),
       board_(dialog_units::kClientWidth, dialog_units::kClientHeight, devicePixelRatioF()) {
   // The controls sit on the board's own background, whatever the desktop's
@@ -82,6 +85,10 @@ CSimDialog::CSimDialog(CWorld& world, Schedule& schedule, QWidget* parent)
   QAction* step =
       AddEntry(dialog_layout::kStepEntryText, "IDM_STEP", IDM_STEP, dialog_layout::kStepKey);
   connect(step, &QAction::triggered, this, [this] { controller_.OnStep(); });
+  QAction* copySession = contextMenu_->addAction(Latin1(dialog_layout::kCopySessionEntryText));
+  copySession->setObjectName(QStringLiteral("copySession"));
+  connect(copySession, &QAction::triggered, this, &CSimDialog::OnCopySession);
+  controller_.RecordTo(session_);
 
   auto* menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
   connect(menuKey, &QShortcut::activated, this, [this] {
@@ -174,6 +181,10 @@ void CSimDialog::OnHelp() {
                    this, kFixedSizeBoxFlags);
   AdvertiseFixedSize(help);
   help.exec();
+}
+
+void CSimDialog::OnCopySession() {
+  QGuiApplication::clipboard()->setText(Latin1(session_.Text()));
 }
 
 QBasicTimer* CSimDialog::TimerById(int id) {

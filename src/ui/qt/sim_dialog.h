@@ -16,21 +16,26 @@
 // closes the dialog when no button has the focus; Esc and the close box close
 // it. F1 shows the help box; the context menu (right click, the Menu key or
 // Shift+F10) offers "About Pastura...", "Populations" (the companion window
-// with the population chart, shown or hidden) and "Step" (one tick, as the
-// step timer takes it). P and S do the last two wherever the focus is, in the
+// with the population chart, shown or hidden), "Step" (one tick, as the
+// step timer takes it) and "Copy session", which puts the session so far
+// (its seed, every command and tick) on the clipboard as the player's
+// script. P and S do Populations and Step wherever the focus is, in the
 // dialog or the Populations window, while no modal box is open.
 #pragma once
 
 #include <QBasicTimer>
 #include <QDialog>
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
 
 #include "app/dialog_controller.h"
 #include "app/dialog_window.h"
+#include "app/session_recorder.h"
 #include "render/raster_surface.h"
 #include "render/retained_board.h"
+#include "sim/random.h"
 #include "sim/tick.h"
 #include "sim/world.h"
 
@@ -44,7 +49,10 @@ class CSimDialog : public QDialog, public DialogWindow {
   Q_OBJECT
 
  public:
-  CSimDialog(CWorld& world, Schedule& schedule, QWidget* parent = nullptr);
+  // `seed` is the one the world's spawn generator started from, which the
+  // recorded session names.
+  CSimDialog(CWorld& world, Schedule& schedule, std::uint32_t seed = Random::kDefaultSeed,
+             QWidget* parent = nullptr);
   ~CSimDialog() override;
 
   DialogController& Controller() { return controller_; }
@@ -55,6 +63,7 @@ class CSimDialog : public QDialog, public DialogWindow {
   void OnHelp();
   // Shows the Populations window beside the dialog, or hides it.
   void OnPopulations();
+  void OnCopySession();
 
   // DialogWindow
   void StartTimer(int id, int periodMs) override;
@@ -83,6 +92,7 @@ class CSimDialog : public QDialog, public DialogWindow {
   // Draws the board again at the window's ratio if that has changed.
   void FollowPixelRatio();
 
+  SessionRecorder session_;
   DialogController controller_;
   RetainedBoard board_;
   QListView* report_ = nullptr;
