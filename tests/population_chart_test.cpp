@@ -18,4 +18,18 @@ TEST(PopulationChartTest, AMillionTicksAtOneCountDrawALineNotABlock) {
   EXPECT_EQ(chart.Surface().At(230, 36), 0xFF009E73u);   // the plants' line at 100
 }
 
+// Drawn after every tick, a chart shows the pixels of one drawn at the end,
+// across new axis ends, the history's first merge and changing counts.
+TEST(PopulationChartTest, DrawingAfterEveryTickEndsAsOneWholeDrawing) {
+  PopulationHistory history;
+  PopulationChart followed(kChartWidth, kChartHeight, 1.25);
+  for (std::int32_t tick = 0; tick < 5000; ++tick) {
+    history.Record({tick / 50 % 101, tick % 37, 100 - tick / 60 % 101});
+    followed.Draw(history, {tick % 101, 8, 0});
+  }
+  PopulationChart whole(kChartWidth, kChartHeight, 1.25);
+  whole.Draw(history, {4999 % 101, 8, 0});
+  EXPECT_EQ(followed.Surface().Pixels(), whole.Surface().Pixels());
+}
+
 }  // namespace

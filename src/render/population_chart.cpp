@@ -35,6 +35,7 @@ constexpr std::int32_t kPlotRight = 18;  // from the right edge
 constexpr std::int32_t kPlotTop = 36;
 constexpr std::int32_t kPlotBottom = 28;  // from the bottom edge
 constexpr std::int32_t kLegendBaseline = 20;
+constexpr std::int32_t kLegendBottom = 28;  // clear of the plot and its labels
 constexpr std::int32_t kLabelGap = 6;
 constexpr std::int32_t kLineWidth = 2;
 constexpr std::int32_t kSwatchWidth = 16;
@@ -98,39 +99,78 @@ void PopulationChart::Draw(const PopulationHistory& history, const Populations& 
                   surface_.Height() - scale.ToDevice(kPlotBottom),
                   (ticks + step - 1) / step * step,
                   scale.Pen(kLineWidth).width};
-  surface_.FillRect({0, 0, surface_.Width(), surface_.Height()}, kWhite);
-  DrawGrid(plot, plot.lastTick, step);
-  for (std::size_t kind = 0; kind < kSeries.size(); ++kind) {
-    DrawLine(plot, history, kind, kSeries[kind].colour);
+  const auto drawLines = [&] {
+    for (std::size_t kind = 0; kind < kSeries.size(); ++kind) {
+      DrawLine(plot, history, kind, kSeries[kind].colour);
+    }
+  };
+  const std::int32_t width = surface_.Width();
+  redrawnCount_ = 0;
+  if (shown_.ticks < 0 || history.Ticks() < shown_.ticks || plot.lastTick != shown_.axisEnd ||
+      history.TicksPerColumn() != shown_.ticksPerColumn) {
+    BeginArea({0, 0, width, surface_.Height()});
+    DrawGrid(plot, step, true);
+    drawLines();
+    DrawLegend(now);
+  } else {
+    if (now != shown_.counts) {
+      BeginArea({0, 0, width, static_cast<std::int32_t>(scale.ToDevice(kLegendBottom))});
+      DrawLegend(now);
+    }
+    if (history.Ticks() != shown_.ticks) {
+      // From before the last column drawn, which may have grown, to past the
+      // newest tick, wide enough for the pen on both sides.
+      const std::int64_t reach = 2 * plot.pen + 1;
+      const std::int64_t from = std::max<std::int64_t>(0, shown_.ticks - shown_.ticksPerColumn);
+      BeginArea({static_cast<std::int32_t>(std::max(plot.left - plot.pen, plot.X(from) - reach)),
+                 static_cast<std::int32_t>(plot.top - plot.pen),
+                 static_cast<std::int32_t>(
+                     std::min<std::int64_t>(width, plot.X(history.Ticks()) + reach)),
+                 static_cast<std::int32_t>(plot.bottom + plot.pen)});
+      DrawGrid(plot, step, false);
+      drawLines();
+    }
   }
-  DrawLegend(now);
+  shown_ = {history.Ticks(), plot.lastTick, history.TicksPerColumn(), now};
 }
 
-void PopulationChart::DrawGrid(const Plot& plot, std::int64_t lastTick, std::int64_t tickStep) {
+void PopulationChart::BeginArea(const DeviceRect& area) {
+  clip_ = area;
+  redrawn_[redrawnCount_++] = area;
+  Fill(area.left, area.top, area.right, area.bottom, kWhite);
+}
+
+void PopulationChart::Fill(std::int64_t left, std::int64_t top, std::int64_t right,
+                           std::int64_t bottom, std::uint32_t colour) {
+  surface_.FillRect({static_cast<std::int32_t>(std::max<std::int64_t>(left, clip_.left)),
+                     static_cast<std::int32_t>(std::max<std::int64_t>(top, clip_.top)),
+                     static_cast<std::int32_t>(std::min<std::int64_t>(right, clip_.right)),
+                     static_cast<std::int32_t>(std::min<std::int64_t>(bottom, clip_.bottom))},
+                    colour);
+}
+
+void PopulationChart::DrawGrid(const Plot& plot, std::int64_t tickStep, bool labels) {
   const DeviceScale& scale = surface_.Scale();
   const std::int64_t rule = scale.Pen(1).width;
   const std::int64_t gap = scale.ToDevice(kLabelGap);
   const std::int64_t half = text_.DigitHeight() / 2;
   std::array<char, 24> buffer;
-  const auto put = [this](std::int64_t x, std::int64_t y, std::string_view text) {
-    text_.Draw(surface_, static_cast<std::int32_t>(x), static_cast<std::int32_t>(y), text, kLabel);
-  };
-  const auto fill = [this](std::int64_t l, std::int64_t t, std::int64_t r, std::int64_t b,
-                           std::uint32_t colour) {
-    surface_.FillRect({static_cast<std::int32_t>(l), static_cast<std::int32_t>(t),
-                       static_cast<std::int32_t>(r), static_cast<std::int32_t>(b)},
-                      colour);
+  const auto put = [&](std::int64_t x, std::int64_t y, std::string_view text) {
+    if (labels) {
+      text_.Draw(surface_, static_cast<std::int32_t>(x), static_cast<std::int32_t>(y), text,
+                 kLabel);
+    }
   };
   for (std::int64_t count = 0; count <= kMaxCount; count += 25) {
     const std::int64_t y = plot.Y(count) - rule / 2;
-    fill(plot.left, y, plot.right, y + rule, count == 0 ? kAxis : kGrid);
+    Fill(plot.left, y, plot.right, y + rule, count == 0 ? kAxis : kGrid);
     const std::string_view label = Digits(count, buffer);
     put(plot.left - gap - text_.Width(label), plot.Y(count) + half, label);
   }
   const std::int64_t baseline = plot.bottom + gap + text_.DigitHeight();
-  for (std::int64_t tick = 0; tick <= lastTick; tick += tickStep) {
+  for (std::int64_t tick = 0; tick <= plot.lastTick; tick += tickStep) {
     const std::int64_t x = plot.X(tick) - rule / 2;
-    fill(x, plot.top, x + rule, plot.bottom - rule / 2, kGrid);
+    Fill(x, plot.top, x + rule, plot.bottom - rule / 2, kGrid);
     const std::string_view label = Digits(tick, buffer);
     const std::int64_t width = text_.Width(label);
     put(std::min(plot.X(tick) - width / 2, surface_.Width() - gap - width), baseline, label);
@@ -151,7 +191,7 @@ void PopulationChart::DrawLine(const Plot& plot, const PopulationHistory& histor
   std::optional<DeviceRect> stroke;
   const auto fill = [&] {
     if (stroke) {
-      surface_.FillRect(*stroke, colour);
+      Fill(stroke->left, stroke->top, stroke->right, stroke->bottom, colour);
     }
   };
   const auto stamp = [&](std::int64_t x0, std::int64_t x1, std::int64_t y0, std::int64_t y1) {
@@ -234,10 +274,7 @@ void PopulationChart::DrawLegend(const Populations& now) {
   std::array<char, 24> buffer;
   for (std::size_t kind = 0; kind < kSeries.size(); ++kind) {
     const std::int64_t swatch = scale.ToDevice(kSwatchWidth);
-    surface_.FillRect(
-        {static_cast<std::int32_t>(x), static_cast<std::int32_t>(swatchTop),
-         static_cast<std::int32_t>(x + swatch), static_cast<std::int32_t>(swatchTop + pen)},
-        kSeries[kind].colour);
+    Fill(x, swatchTop, x + swatch, swatchTop + pen, kSeries[kind].colour);
     x += swatch + scale.ToDevice(kLabelGap);
     for (const std::string_view word :
          {kSeries[kind].name, std::string_view(" "), Digits(counts[kind], buffer)}) {
