@@ -64,7 +64,7 @@ class ReplayPngTest : public QObject {
              SurfaceImage(dialog.Surface()).convertToFormat(QImage::Format_ARGB32));
   }
 
-  // The Populations window, opened after the session, against --chart.
+  // The Populations window, open through the session, against --chart.
   void chartEqualsThePopulationsWindowAfterTheSameSession() {
     const QString session = "plant plant herbivore carnivore tick 60 herbivore tick 5 plant";
     QTemporaryDir folder;
@@ -78,6 +78,7 @@ class ReplayPngTest : public QObject {
     CWorld world;
     Schedule schedule;
     CSimDialog dialog(world, schedule);
+    dialog.OnPopulations();
     for (const QString& command : session.split(' ')) {
       if (command.front().isDigit()) {
         for (int tick = 1; tick < command.toInt(); ++tick) {
@@ -89,7 +90,6 @@ class ReplayPngTest : public QObject {
         dialog.findChild<QPushButton*>("IDC_" + command.toUpper())->click();
       }
     }
-    dialog.OnPopulations();
     const auto* populations = dialog.findChild<CPopulationsWindow*>();
     QVERIFY(populations->isVisible());
     QCOMPARE(QImage(png).convertToFormat(QImage::Format_ARGB32),

@@ -7,6 +7,7 @@
 
 #include "app/dialog_layout.h"
 #include "ui/qt/latin1.h"
+#include "ui/qt/surface_rect.h"
 
 CPopulationsWindow::CPopulationsWindow(const DialogController& controller, QWidget* dialog)
     : QWidget(dialog, Qt::Window),
@@ -27,7 +28,9 @@ void CPopulationsWindow::Refresh() {
     return;
   }
   chart_->Draw(controller_.History(), controller_.Counts());
-  update();
+  for (const DeviceRect& redrawn : chart_->Redrawn()) {
+    update(SurfaceRect(redrawn, scale_));
+  }
 }
 
 void CPopulationsWindow::FollowPixelRatio() {
@@ -36,6 +39,7 @@ void CPopulationsWindow::FollowPixelRatio() {
     chart_ = std::make_unique<PopulationChart>(kChartWidth, kChartHeight, scale_);
   }
   Refresh();
+  update();  // all of it, also when nothing has changed since it was hidden
 }
 
 // The surface's buffer, wrapped without a copy.

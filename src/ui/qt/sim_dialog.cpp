@@ -16,7 +16,6 @@
 #include <QStringListModel>
 #include <QWindow>
 #include <algorithm>
-#include <cmath>
 
 #include "app/dialog_layout.h"
 #include "app/dialog_units.h"
@@ -28,6 +27,7 @@
 #include "ui/qt/fixed_size_box.h"
 #include "ui/qt/latin1.h"
 #include "ui/qt/populations_window.h"
+#include "ui/qt/surface_rect.h"
 
 namespace {
 
@@ -237,15 +237,7 @@ void CSimDialog::ShowBoard() {
   if (changed.IsEmpty()) {
     return;
   }
-  const double scale = board_.Scale();
-  const auto floorLogical = [scale](std::int32_t device) {
-    return static_cast<int>(std::floor(device / scale));
-  };
-  const auto ceilLogical = [scale](std::int32_t device) {
-    return static_cast<int>(std::ceil(device / scale));
-  };
-  update(QRect(QPoint(floorLogical(changed.left), floorLogical(changed.top)),
-               QPoint(ceilLogical(changed.right) - 1, ceilLogical(changed.bottom) - 1)));
+  update(SurfaceRect(changed, board_.Scale()));
 }
 
 void CSimDialog::ShowPopulations() {
