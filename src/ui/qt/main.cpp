@@ -11,7 +11,7 @@
 #include "ui/qt/startup_failure.h"
 
 int main(int argc, char** argv) {
-  if (const auto request = command_line::FindInfoRequest({argv, static_cast<std::size_t>(argc)})) {
+  if (const auto request = FindInfoRequest({argv, static_cast<std::size_t>(argc)})) {
     return command_line::AnswerInfoRequest(*request);
   }
   // QApplication takes its own options out of argc and argv, and starts the
@@ -19,11 +19,11 @@ int main(int argc, char** argv) {
   std::optional<StartupFailureGuard> startup(std::in_place);
   CSimApp app(argc, argv);
   startup.reset();
-  const auto options = command_line::ParseStartOptions({argv, static_cast<std::size_t>(argc)});
+  const auto options = ParseStartOptions({argv, static_cast<std::size_t>(argc)});
   if (const auto* complaint = std::get_if<std::string>(&options)) {
     return command_line::Refuse(SessionRefusal{*complaint, true});
   }
-  const command_line::StartOptions& start = std::get<command_line::StartOptions>(options);
+  const StartOptions& start = std::get<StartOptions>(options);
   const auto session = OpenSession(start.sessionFile, start.seed);
   if (const auto* refusal = std::get_if<SessionRefusal>(&session)) {
     return command_line::Refuse(*refusal);
