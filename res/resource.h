@@ -24,12 +24,13 @@
 #define IDM_ABOUTBOX   0x0010
 #define IDM_CHART      0x0020
 #define IDM_STEP       0x0030
+#define IDM_SESSION    0x0040
 
 // The About entry of the system menu (string IDS_ABOUTBOX) and of the context
 // menus; A is its mnemonic.
 #define IDS_ABOUTBOX_TEXT "&About Pastura..."
-// The entries that follow it: the Populations window, shown or hidden, and
-// one step.
+// The entries that follow it: the Populations window, shown or hidden, one
+// step, and (IDM_SESSION) the session so far copied to the clipboard.
 #define IDM_CHART_TEXT "&Populations"
 #define IDM_STEP_TEXT  "&Step"
 

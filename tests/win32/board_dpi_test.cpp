@@ -27,57 +27,12 @@
 
 namespace {
 
-// The client area's pixels left of the report list, as 0xFFRRGGBB.
-class Shown {
- public:
-  explicit Shown(HWND dialog) {
-    RECT list;
-    GetWindowRect(GetDlgItem(dialog, IDC_REPORT), &list);
-    POINT listCorner{list.left, list.top};
-    ScreenToClient(dialog, &listCorner);
-    RECT client;
-    GetClientRect(dialog, &client);
-    width = listCorner.x;
-    height = client.bottom;
-    pixels = ClientPixels(dialog, width, height);
-  }
-
-  // The pixels that differ from the surface where both have one; the two
-  // backgrounds count as one colour.
-  std::int64_t DifferingFrom(const RasterSurface& surface) const {
-    const COLORREF face = GetSysColor(COLOR_BTNFACE);
-    const std::uint32_t background =
-        0xFF000000u | GetRValue(face) << 16 | GetGValue(face) << 8 | GetBValue(face);
-    std::int64_t differing = 0;
-    for (int y = 0; y < std::min(height, surface.Height()); ++y) {
-      for (int x = 0; x < std::min(width, surface.Width()); ++x) {
-        const std::uint32_t got = pixels[static_cast<std::size_t>(y) * width + x];
-        const std::uint32_t want = surface.At(x, y);
-        differing += got != want && !(got == background && want == kSurfaceBackground);
-      }
-    }
-    return differing;
-  }
-
-  int width = 0;
-  int height = 0;
-  std::vector<std::uint32_t> pixels;
-};
-
 // Whether the dialog comes to show the world as the surface at `scale`
-// draws it, within five seconds: the window system may show a repaint a
-// little after the dialog has drawn it.
+// draws it.
 bool ShowsWorldAt(HWND dialog, CWorld& world, double scale) {
   RasterSurface surface(dialog_units::kClientWidth, dialog_units::kClientHeight, scale);
   world.RedrawAll(surface);
-  for (int i = 0; i < 250; ++i) {
-    UpdateWindow(dialog);
-    if (Shown(dialog).DifferingFrom(surface) == 0) {
-      return true;
-    }
-    Sleep(20);
-  }
-  return false;
+  return ShowsSurface(dialog, surface);
 }
 
 }  // namespace
@@ -95,7 +50,7 @@ int main() {
     Check(WaitForStartupTick(dialog), "no start-up tick within 10 s");
     Check(WindowDpi(dialog) == 144, "the window is at " + std::to_string(WindowDpi(dialog)) +
                                         " DPI, not 144: run in the prefix set to 144");
-    const Shown first(dialog);
+    const BoardShown first(dialog);
     Check(first.width > 633 && first.height >= 630,
           "the board's 633 x 630 pixels do not fit left of the list in the client area (" +
               std::to_string(first.width) + " x " + std::to_string(first.height) + ")");

@@ -8,14 +8,13 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 #include <thread>
 
 #include "app/dialog_controller.h"
 #include "app/timers.h"
 #include "check.h"
-#include "render/null_draw_context.h"
+#include "player_window.h"
 #include "render/population_chart.h"
 #include "resource.h"
 #include "ui/win32/dialog_keys.h"
@@ -24,34 +23,6 @@
 #include "window_pixels.h"
 
 namespace {
-
-// The player's window: the dialog's rules with nothing shown.
-class Unseen : public DialogWindow {
- public:
-  void StartTimer(int, int) override {}
-  void StopTimer(int) override {}
-  void ShowReport(std::span<const std::string>) override {}
-  void SetIterationText(std::string_view) override {}
-  DrawContext& Board() override { return board_; }
-  void EraseBoard() override {}
-  void ShowBoard() override {}
-
- private:
-  NullDrawContext board_;
-};
-
-bool WaitFor(const std::function<bool()>& done) {
-  for (int i = 0; i < 250 && !done(); ++i) {
-    Sleep(20);
-  }
-  return done();
-}
-
-std::string Label(HWND dialog) {
-  char text[32] = "";
-  GetDlgItemTextA(dialog, IDC_ITERATIONS, text, sizeof text);
-  return text;
-}
 
 void PressKey(HWND control, char key) {
   PostMessageA(control, WM_KEYDOWN, static_cast<WPARAM>(key), 1);
@@ -65,9 +36,10 @@ HWND PopulationsWindow() {
 
 void CheckSystemMenuEntries(HWND dialog) {
   HMENU menu = GetSystemMenu(dialog, FALSE);
-  const int count = GetMenuItemCount(menu);
-  Check(GetMenuItemID(menu, count - 4) == IDM_CHART && GetMenuItemID(menu, count - 3) == IDM_STEP,
-        "the system menu has no Populations and Step above About");
+  for (const UINT id : {IDM_CHART, IDM_STEP, IDM_SESSION}) {
+    Check(GetMenuState(menu, id, MF_BYCOMMAND) != static_cast<UINT>(-1),
+          "the system menu has no entry " + std::to_string(id));
+  }
 }
 
 }  // namespace
@@ -94,8 +66,8 @@ int main() {
     // The player's session: the start-up tick, three steps, the spawns.
     CWorld playedWorld;
     Schedule playedSchedule;
-    Unseen unseen;
-    DialogController played(playedWorld, playedSchedule, unseen);
+    PlayerWindow player;
+    DialogController played(playedWorld, playedSchedule, player);
     played.OnTimer(TIMER_STARTUP);
     played.OnStep();
     played.OnStep();

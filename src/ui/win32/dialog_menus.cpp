@@ -17,11 +17,15 @@ struct Entry {
 constexpr Entry kEntries[] = {
     {IDM_CHART, dialog_layout::kPopulationsEntryText, dialog_layout::kPopulationsKey},
     {IDM_STEP, dialog_layout::kStepEntryText, dialog_layout::kStepKey},
+    {IDM_SESSION, dialog_layout::kCopySessionEntryText, '\0'},
 };
 
 void AppendEntries(HMENU menu) {
   for (const Entry& entry : kEntries) {
-    const std::string text = std::string(entry.text) + '\t' + entry.key;
+    std::string text(entry.text);
+    if (entry.key != '\0') {
+      text += std::string("\t") + entry.key;
+    }
     AppendMenuA(menu, MF_STRING, entry.id, text.c_str());
   }
 }

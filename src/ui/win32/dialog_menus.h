@@ -1,9 +1,9 @@
 // The main dialog's menus. Its system menu and its context menu carry the
 // same entries, each a command the dialog takes as WM_COMMAND: "About
 // Pastura..." (IDM_ABOUTBOX, string IDS_ABOUTBOX), "Populations" (IDM_CHART,
-// checked while that window shows) and "Step" (IDM_STEP), the last two with
-// their keys beside them. The context menu lists them in that order; the
-// system menu keeps About last, after a separator, below the others.
+// checked while that window shows), "Step" (IDM_STEP), the two with their
+// keys beside them, and "Copy session" (IDM_SESSION). The context menu lists them in that order;
+// the system menu keeps About last, after a separator, below the others.
 #pragma once
 
 #include <windows.h>

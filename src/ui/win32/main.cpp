@@ -1,10 +1,40 @@
-// pastura.exe: the Windows program. It takes no command line.
+// pastura.exe: the Windows program.
+//
+// usage: pastura.exe [--help | --version] [--seed N] [SESSION]
+// (see app/start_options.h): the dialog opens with the spawn generator at N,
+// after playing the session file if one is given; a bad option or session
+// opens no window and ends with exit code 2 (1 for a file that cannot be
+// read).
 
 #include <windows.h>
 
+#include <cstdlib>
+#include <optional>
+#include <span>
+#include <string>
+#include <variant>
+
+#include "app/session_file.h"
+#include "app/start_options.h"
+#include "ui/win32/command_line.h"
 #include "ui/win32/sim_app.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  // The runtime's argument vector, in the code page the file functions take.
+  const std::span<char* const> arguments(__argv, static_cast<std::size_t>(__argc));
+  if (const auto request = FindInfoRequest(arguments)) {
+    return command_line::AnswerInfoRequest(*request);
+  }
+  const auto options = ParseStartOptions(arguments);
+  if (const auto* complaint = std::get_if<std::string>(&options)) {
+    return command_line::Refuse(SessionRefusal{*complaint, true});
+  }
+  const StartOptions& start = std::get<StartOptions>(options);
+  const auto session = OpenSession(start.sessionFile, start.seed);
+  if (const auto* refusal = std::get_if<SessionRefusal>(&session)) {
+    return command_line::Refuse(*refusal);
+  }
+  const SessionScript& opened = std::get<SessionScript>(session);
   CSimApp app(instance);
-  return app.InitInstance();
+  return app.InitInstance(opened.seed, start.sessionFile ? &opened.script : nullptr);
 }

@@ -7,19 +7,24 @@
 #include "sim/board.h"
 #include "ui/common/help_text.h"
 #include "ui/win32/about_dialog.h"
+#include "ui/win32/clipboard.h"
 #include "ui/win32/dialog_keys.h"
 #include "ui/win32/dialog_menus.h"
 #include "ui/win32/window_centring.h"
 #include "ui/win32/window_scale.h"
 
-CSimDialog::CSimDialog(HINSTANCE instance, CWorld& world, Schedule& schedule)
+CSimDialog::CSimDialog(HINSTANCE instance, CWorld& world, Schedule& schedule, std::uint32_t seed)
     : instance_(instance),
       icon_(LoadIconA(instance, MAKEINTRESOURCEA(IDR_MAINFRAME))),
       boardDc_(board_.DeviceContext()),
+      session_(seed),
       controller_(world, schedule, *this),
-      populations_(instance, controller_) {}
+      populations_(instance, controller_) {
+  controller_.RecordTo(session_);
+}
 
-INT_PTR CSimDialog::DoModal() {
+INT_PTR CSimDialog::DoModal(const Script* session) {
+  opening_ = session;
   return DialogBoxParamA(instance_, MAKEINTRESOURCEA(IDD_SIM_DIALOG), nullptr, DialogProc,
                          reinterpret_cast<LPARAM>(this));
 }
@@ -60,6 +65,9 @@ INT_PTR CSimDialog::OnInitDialog() {
   GrowToFitBoard();
   OnSize();
   CentreWindow(window_, nullptr);
+  if (opening_ != nullptr) {
+    controller_.PlaySession(*opening_);
+  }
   return TRUE;
 }
 
@@ -92,6 +100,9 @@ INT_PTR CSimDialog::OnCommand(WORD id) {
       return TRUE;
     case IDM_STEP:
       controller_.OnStep();
+      return TRUE;
+    case IDM_SESSION:
+      PutTextOnClipboard(window_, session_.Text());
       return TRUE;
     case IDOK:
     case IDCANCEL:
@@ -128,13 +139,10 @@ INT_PTR CSimDialog::OnTimer(WPARAM id) {
   return FALSE;
 }
 
-// The system menu's own entries are left to the system.
+// The system menu's own entries, from SC_SIZE up, are left to the system.
 INT_PTR CSimDialog::OnSysCommand(WPARAM id) {
   const auto command = static_cast<WORD>(id & 0xFFF0);
-  if (command != IDM_ABOUTBOX && command != IDM_CHART && command != IDM_STEP) {
-    return FALSE;
-  }
-  return OnCommand(command);
+  return command < SC_SIZE ? OnCommand(command) : FALSE;
 }
 
 INT_PTR CSimDialog::OnContextMenu(LPARAM where) {

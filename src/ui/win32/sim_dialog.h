@@ -12,15 +12,19 @@
 // While minimised the dialog paints its icon instead. The system menu and
 // the context menu carry About, Populations (the companion window with the
 // population chart, shown or hidden) and Step (one tick, as the step timer
-// takes it); P and S do the last two (see dialog_menus.h, dialog_keys.h).
+// takes it), P and S doing the same (see dialog_menus.h, dialog_keys.h), and
+// Copy session, which puts the session so far (its seed, every command and
+// tick, SessionRecorder) on the clipboard as the player's script.
 #pragma once
 
 #include <windows.h>
 
 #include "app/dialog_controller.h"
 #include "app/dialog_window.h"
+#include "app/session_recorder.h"
 #include "render/shape_log.h"
 #include "render/tee_draw_context.h"
+#include "sim/random.h"
 #include "sim/tick.h"
 #include "sim/world.h"
 #include "ui/win32/board_bitmap.h"
@@ -29,13 +33,17 @@
 
 class CSimDialog : private DialogWindow {
  public:
-  CSimDialog(HINSTANCE instance, CWorld& world, Schedule& schedule);
+  // `seed` is the one the world's spawn generator started from, which the
+  // recorded session names.
+  CSimDialog(HINSTANCE instance, CWorld& world, Schedule& schedule,
+             std::uint32_t seed = Random::kDefaultSeed);
   ~CSimDialog() override = default;
   CSimDialog(const CSimDialog&) = delete;
   CSimDialog& operator=(const CSimDialog&) = delete;
 
-  // Runs the dialog until it is closed.
-  INT_PTR DoModal();
+  // Runs the dialog until it is closed; with a session, the dialog plays it
+  // once its window is made and opens on its end, stopped.
+  INT_PTR DoModal(const Script* session = nullptr);
 
  private:
   static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -75,6 +83,8 @@ class CSimDialog : private DialogWindow {
   GdiDrawContext boardDc_;
   ShapeLog boardLog_;
   TeeDrawContext boardDrawing_{boardDc_, boardLog_};
+  SessionRecorder session_;
+  const Script* opening_ = nullptr;  // the session to play as the window opens
   DialogController controller_;
   CPopulationsWindow populations_;
 };
