@@ -46,7 +46,10 @@ void CPopulationsWindow::Refresh() {
     return;
   }
   chart_->Draw(controller_.History(), controller_.Counts());
-  InvalidateRect(window_, nullptr, FALSE);
+  for (const DeviceRect& redrawn : chart_->Redrawn()) {
+    const RECT area{redrawn.left, redrawn.top, redrawn.right, redrawn.bottom};
+    InvalidateRect(window_, &area, FALSE);
+  }
 }
 
 // Fixed in size, with a close box; owned by the dialog, so that it stays
