@@ -4,7 +4,7 @@
 // run, reads the report list and the iterations label, opens the About box
 // from the system menu and closes it, asks for help, and closes the program
 // with Enter on the report list. Two more runs are closed with Esc and with
-// the close box.
+// the close box, and one with a bad seed and no console shows a message box.
 //
 // Usage: pastura-dialog-driver PASTURA.EXE
 // Prints "FAIL: ..." for every check that fails, then the report list and
@@ -339,6 +339,41 @@ bool CheckClosedBy(const char* path, const std::string& how,
   return true;
 }
 
+// Started from the desktop, with no console and no standard handles, a run
+// with a bad seed shows its one line in a message box, opens no dialog, and
+// ends with exit code 2 once the box is closed.
+void CheckRefusalBox(const char* path) {
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  PROCESS_INFORMATION process{};
+  std::string command = std::string("\"") + path + "\" --seed x";
+  if (!CreateProcessA(path, command.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr,
+                      nullptr, &startup, &process)) {
+    Check(false, "cannot start '" + command + "'");
+    return;
+  }
+  HWND box = nullptr;
+  Check(
+      WaitFor([&] { return (box = FindDialog(process.dwProcessId, "Pastura")) != nullptr; }, 10000),
+      "a bad seed without a console shows no message box");
+  if (box != nullptr) {
+    Check(ControlText(box, 0xFFFF).starts_with("pastura: bad seed 'x'"),
+          "the message box reads '" + ControlText(box, 0xFFFF) + "'");
+    Check(GetDlgItem(box, IDC_REPORT) == nullptr, "the refusal opened the dialog");
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+  }
+  DWORD exitCode = 0;
+  WaitForSingleObject(process.hProcess, 5000);
+  GetExitCodeProcess(process.hProcess, &exitCode);
+  Check(exitCode == 2, "a bad seed's exit code is " + std::to_string(exitCode));
+  if (exitCode == STILL_ACTIVE) {
+    TerminateProcess(process.hProcess, 1);
+  }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -380,6 +415,7 @@ int main(int argc, char** argv) {
   }
   CheckEnds(program, "Enter on the report list");
 
+  CheckRefusalBox(argv[1]);
   if (!CheckClosedBy(argv[1], "Esc", PressEsc) ||
       !CheckClosedBy(argv[1], "the close box",
                      [](HWND dialog) { PostMessageA(dialog, WM_CLOSE, 0, 0); })) {
