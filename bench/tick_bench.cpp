@@ -1,5 +1,6 @@
-// Time and heap allocations of one tick with full tables, and of a whole
-// replayed session written to /dev/null.
+// Time and heap allocations of one tick with full tables, alone and through
+// the dialog's rules with the session recorded, and of a whole replayed
+// session written to /dev/null.
 
 #include <benchmark/benchmark.h>
 
@@ -7,7 +8,9 @@
 #include <string>
 
 #include "allocation_counter.h"
+#include "app/dialog_controller.h"
 #include "app/script.h"
+#include "app/session_recorder.h"
 #include "render/null_draw_context.h"
 #include "replay/output.h"
 #include "replay/session.h"
@@ -62,6 +65,51 @@ void BM_FullTableTick(benchmark::State& state) {
       static_cast<double>(AllocationCount() - before), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_FullTableTick);
+
+// A window that shows nothing.
+class DiscardingWindow : public DialogWindow {
+ public:
+  void StartTimer(int, int) override {}
+  void StopTimer(int) override {}
+  void ShowReport(std::span<const std::string> lines) override {
+    benchmark::DoNotOptimize(lines.data());
+  }
+  void SetIterationText(std::string_view text) override { benchmark::DoNotOptimize(text.data()); }
+  DrawContext& Board() override { return dc_; }
+  void EraseBoard() override {}
+  void ShowBoard() override {}
+
+ private:
+  NullDrawContext dc_;
+};
+
+// The step timer's tick through the dialog's rules, the session recorded when
+// the argument is 1: a run of ticks is one counter, so recording allocates
+// nothing and the text keeps its size.
+void BM_DialogTick(benchmark::State& state) {
+  CWorld world;
+  Schedule schedule;
+  DiscardingWindow window;
+  DialogController dialog(world, schedule, window);
+  SessionRecorder recorder(Random::kDefaultSeed);
+  if (state.range(0) == 1) {
+    dialog.RecordTo(recorder);
+  }
+  FillTables(world);
+  dialog.OnPlant();  // a command before the run of ticks
+  dialog.OnTimer(TIMER_STEP);
+  const long long before = AllocationCount();
+  for (auto _ : state) {
+    if (world.iterationCount % 40 == 0) {
+      Feed(world);
+    }
+    dialog.OnTimer(TIMER_STEP);
+  }
+  state.counters["allocs_per_tick"] = benchmark::Counter(
+      static_cast<double>(AllocationCount() - before), benchmark::Counter::kAvgIterations);
+  state.counters["session_bytes"] = static_cast<double>(recorder.Text().size());
+}
+BENCHMARK(BM_DialogTick)->ArgName("recorded")->Arg(0)->Arg(1);
 
 // A 10,000-tick session with full tables through the player, output to /dev/null.
 void BM_ReplayTenThousandTicks(benchmark::State& state) {
