@@ -60,7 +60,9 @@ std::string Quote(std::string_view token) {
 }
 
 const ReplayKind* KindNamed(std::string_view name) {
-  const auto kind = std::ranges::find(kReplayKinds, name, &ReplayKind::name);
+  // std::find_if, not std::ranges::find: the page's standard library has no ranges.
+  const auto kind = std::find_if(kReplayKinds.begin(), kReplayKinds.end(),
+                                 [name](const ReplayKind& entry) { return entry.name == name; });
   return kind == kReplayKinds.end() ? nullptr : &*kind;
 }
 

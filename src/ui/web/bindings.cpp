@@ -118,7 +118,7 @@ val Help() {
   return out;
 }
 
-bool Command(WebDialog& dialog, int id) {
+bool PressButton(WebDialog& dialog, int id) {
   return dialog.Controller().OnCommand(id);
 }
 
@@ -172,7 +172,7 @@ EMSCRIPTEN_BINDINGS(pastura) {
   emscripten::constant("mostScale", DeviceScale::kMost);
   emscripten::class_<WebDialog>("Dialog")
       .constructor<val, std::uint32_t, double>()
-      .function("command", &Command)
+      .function("command", &PressButton)
       .function("shown", &Shown)
       .function("timer", &Timer)
       .function("setScale", &SetScale)
