@@ -13,7 +13,9 @@
 //
 // Draw redraws only what changed since the Draw before: the legend when the
 // counts changed, and the strip of the plot where the newest ticks fall;
-// all of it when the axis or the history's columns changed. The pixels are
+// all of it when the axis or the history's columns changed. So it is handed
+// the same history every time, grown by the ticks since, as a window's is;
+// a chart for another history is a new PopulationChart. The pixels are
 // always those of a whole drawing; Redrawn() lists the parts drawn, for a
 // face to repaint no more than those.
 #pragma once
