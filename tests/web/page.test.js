@@ -15,6 +15,7 @@ const {PredefinedNetworkConditions} = require('puppeteer-core');
 
 const {kDesktop} = require('./browser');
 const player = require('./player');
+const {decodePng} = require('./png');
 const {
   site, output, kCase, kPhone, kSpawns, useBrowser, button, click, reportLines, iterations,
   waitForStartupTick, waitForIterations, boardPicture, assertSamePicture, spawnByClicks,
@@ -107,6 +108,50 @@ describe('a session by clicks', () => {
       assertSamePicture(await boardPicture(page), player.picture(script));
     });
   });
+});
+
+describe('the populations below the dialog', () => {
+  test('the chart equals the player\'s --chart, the counts are text', kCase, async () => {
+    await withPage('', async (page) => {
+      await waitForStartupTick(page);
+      await spawnByClicks(page);
+      await page.evaluate(() => {
+        for (let i = 0; i < 30; ++i) window.pastura.tick();
+      });
+      const script = `tick ${kSpawns} tick 30`;
+      const url = await page.$eval('#chart', (canvas) => canvas.toDataURL('image/png'));
+      assertSamePicture(decodePng(Buffer.from(url.slice(url.indexOf(',') + 1), 'base64')),
+                        player.picture(script, [], '--chart'));
+      const last = player.report(script).at(-1).lines;
+      const count = (heading) => last.filter((line, i) =>
+        /^[0-9]/.test(line) && last.slice(0, i).findLast((l) => !/^[0-9]/.test(l)) === heading)
+          .length;
+      assert.equal(await page.$eval('#counts', (p) => p.textContent),
+                   `plants ${count('plants')}, herbivores ${count('Herbivore')}, ` +
+                   `carnivores ${count('Carnivore')}`);
+    }, {viewport: {...kDesktop, height: 900}});
+  });
+
+  test('S steps once, and the counts are said on P and on Stop, not on a step', kCase,
+       async () => {
+         await withPage('', async (page) => {
+           await waitForStartupTick(page);
+           await spawnByClicks(page);
+           const spoken = () => page.$eval('#counts-spoken', (p) => p.textContent);
+           await page.keyboard.press('s');
+           assert.equal(await iterations(page), '1');
+           assert.equal(await spoken(), '');
+           await page.keyboard.press('p');
+           const counts = await page.$eval('#counts', (p) => p.textContent);
+           assert.equal(await spoken(), counts);
+           await page.keyboard.press('ContextMenu');
+           await page.keyboard.press('s');
+           assert.equal(await iterations(page), '2');
+           await click(page, 'Stop');
+           assert.equal((await spoken()).replace(/\.$/, ''),
+                        await page.$eval('#counts', (p) => p.textContent));
+         });
+       });
 });
 
 describe('stepping', () => {
@@ -370,7 +415,8 @@ describe('figures', () => {
   // it leaves to do, forced at once rather than at the next frame; on the
   // desktop and on a phone with its processor six times slower.
   const kSteppers = [
-    ['', kDesktop, 1, 'budget 1 ms of script'],
+    [' with the populations on screen', {...kDesktop, height: 900}, 1,
+     'budget 1 ms of script, 2 ms in all'],
     [' on a phone, CPU slowed 6 times', kPhone, 6, 'budget 20 ms of script'],
   ];
   for (const [where, viewport, slowdown, budget] of kSteppers) {
@@ -423,6 +469,13 @@ describe('figures', () => {
                                                 width: box.width + 2 * margin,
                                                 height: box.height + 2 * margin}});
       assert.ok(fs.statSync(file).size > 0);
-    });
+      // With the populations below the dialog.
+      const section = await (await page.$('#populations')).boundingBox();
+      const withChart = path.join(output, 'screenshot-web-populations.png');
+      await page.screenshot({path: withChart, clip: {x: box.x - margin, y: box.y - margin,
+                                                     width: box.width + 2 * margin,
+                                                     height: section.y + section.height - box.y + 2 * margin}});
+      assert.ok(fs.statSync(withChart).size > 0);
+    }, {viewport: {...kDesktop, height: 900}});
   });
 });

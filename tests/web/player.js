@@ -32,12 +32,13 @@ function report(script, options = []) {
   return blocks;
 }
 
-// The window's picture after the script: {width, height, rgba}.
-function picture(script, options = []) {
+// The window's picture after the script: {width, height, rgba}; with
+// `output` '--chart', the population chart's.
+function picture(script, options = [], output = '--png') {
   const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'pastura-web-'));
   try {
-    const file = path.join(folder, 'board.png');
-    execFileSync(player(), [...options, '--png', file, '-e', script], {stdio: 'ignore'});
+    const file = path.join(folder, 'picture.png');
+    execFileSync(player(), [...options, output, file, '-e', script], {stdio: 'ignore'});
     return decodePng(fs.readFileSync(file));
   } finally {
     fs.rmSync(folder, {recursive: true, force: true});

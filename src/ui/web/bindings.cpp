@@ -16,6 +16,7 @@
 #include "app/timers.h"
 #include "pastura_version.h"
 #include "render/device_scale.h"
+#include "render/population_chart.h"
 #include "sim/random.h"
 #include "ui/common/help_text.h"
 #include "ui/web/web_dialog.h"
@@ -87,6 +88,18 @@ val MainDialog() {
   return out;
 }
 
+// The menu's entries for the populations and for one step, with their keys.
+val Entries() {
+  val out = val::object();
+  out.set("populations", Text(dialog_layout::kPopulationsEntryText));
+  out.set("populationsKey", std::string(1, dialog_layout::kPopulationsKey));
+  out.set("step", Text(dialog_layout::kStepEntryText));
+  out.set("stepKey", std::string(1, dialog_layout::kStepKey));
+  out.set("chartWidth", kChartWidth);
+  out.set("chartHeight", kChartHeight);
+  return out;
+}
+
 val AboutBox() {
   val out = val::object();
   out.set("entry", Text(dialog_layout::kAboutEntryText));
@@ -152,6 +165,32 @@ val PartBytes(WebDialog& dialog) {
   return val(emscripten::typed_memory_view(bytes.size(), bytes.data()));
 }
 
+void Step(WebDialog& dialog) {
+  dialog.Controller().OnStep();
+}
+
+// The counts now: {plants, herbivores, carnivores}.
+val Counts(WebDialog& dialog) {
+  const Populations now = dialog.Controller().Counts();
+  val out = val::object();
+  out.set("plants", now.plants);
+  out.set("herbivores", now.herbivores);
+  out.set("carnivores", now.carnivores);
+  return out;
+}
+
+// The chart drawn anew at `scale`, its canvas bytes viewed in place as
+// BoardBytes, with its width in pixels.
+val Chart(WebDialog& dialog, double scale) {
+  dialog.DrawChart(scale);
+  const CanvasPixels& pixels = dialog.ChartPixels();
+  val out = val::object();
+  out.set("width", pixels.Width());
+  out.set("bytes",
+          val(emscripten::typed_memory_view(pixels.Bytes().size(), pixels.Bytes().data())));
+  return out;
+}
+
 std::int32_t BoardWidth(WebDialog& dialog) {
   return dialog.Window().Pixels().Width();
 }
@@ -165,6 +204,7 @@ std::int32_t BoardHeight(WebDialog& dialog) {
 EMSCRIPTEN_BINDINGS(pastura) {
   emscripten::function("mainDialog", &MainDialog);
   emscripten::function("aboutBox", &AboutBox);
+  emscripten::function("entries", &Entries);
   emscripten::function("boardSize", &BoardSize);
   emscripten::function("help", &Help);
   emscripten::constant("defaultSeed", Random::kDefaultSeed);
@@ -180,5 +220,8 @@ EMSCRIPTEN_BINDINGS(pastura) {
       .function("boardBytes", &BoardBytes)
       .function("partBytes", &PartBytes)
       .function("boardWidth", &BoardWidth)
-      .function("boardHeight", &BoardHeight);
+      .function("boardHeight", &BoardHeight)
+      .function("step", &Step)
+      .function("counts", &Counts)
+      .function("chart", &Chart);
 }

@@ -1,13 +1,16 @@
 // WebDialog: the page's one dialog, the shared dialog rules on the
-// program-wide world and schedule, shown in a WebWindow.
+// program-wide world and schedule, shown in a WebWindow, and the population
+// chart the page shows below it.
 #pragma once
 
 #include <emscripten/val.h>
 
 #include <cstdint>
+#include <optional>
 #include <utility>
 
 #include "app/dialog_controller.h"
+#include "render/population_chart.h"
 #include "sim/program.h"
 #include "sim/random.h"
 #include "ui/web/web_window.h"
@@ -23,7 +26,23 @@ class WebDialog {
   DialogController& Controller() { return controller_; }
   WebWindow& Window() { return window_; }
 
+  // Draws the chart of the populations so far at `scale` and copies it into
+  // ChartPixels().
+  void DrawChart(double scale) {
+    if (scale != chartScale_) {
+      chartScale_ = scale;
+      chart_.emplace(kChartWidth, kChartHeight, scale);
+    }
+    chart_->Draw(controller_.History(), controller_.Counts());
+    const RasterSurface& surface = chart_->Surface();
+    chartPixels_.CopyFrom(surface, DeviceRect{0, 0, surface.Width(), surface.Height()});
+  }
+  const CanvasPixels& ChartPixels() const { return chartPixels_; }
+
  private:
   WebWindow window_;
   DialogController controller_;
+  double chartScale_ = 0.0;  // none drawn yet
+  std::optional<PopulationChart> chart_;
+  CanvasPixels chartPixels_;
 };

@@ -44,6 +44,10 @@ void WebWindow::ShowBoard() {
   }
 }
 
+void WebWindow::ShowPopulations() {
+  page_.call<void>("showPopulations");
+}
+
 void WebWindow::SetScale(double scale) {
   board_.SetScale(scale);
   ShowWholeBoard();

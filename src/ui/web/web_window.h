@@ -6,7 +6,7 @@
 // newlines (a line is never empty), setIterationText(text), showBoard() when
 // the whole board's canvas bytes are new, and showPart(left, top, right,
 // bottom) when that part of the board has changed and its bytes alone are
-// in Pixels().PartBytes().
+// in Pixels().PartBytes(), and showPopulations() after every tick and spawn.
 //
 // The board is a RetainedBoard of the client area at the page's device pixel
 // ratio, so a new ratio redraws the board exactly as it stands.
@@ -34,6 +34,7 @@ class WebWindow : public DialogWindow {
   DrawContext& Board() override { return board_.Board(); }
   void EraseBoard() override;
   void ShowBoard() override;
+  void ShowPopulations() override;
 
   // Draws the board again at a new display scale and shows all of it.
   void SetScale(double scale);

@@ -255,18 +255,24 @@
   }
 
   // Writes a menu entry's text, its mnemonic (the letter after '&') underlined
-  // and taken as the entry's key.
-  function labelEntry(entry, text) {
+  // and taken as the entry's key, and the key that chooses it anywhere.
+  function labelEntry(entry, text, shortcut = null) {
     const mark = text.indexOf('&');
     const mnemonic = document.createElement('u');
     mnemonic.textContent = text[mark + 1];
     entry.firstElementChild.replaceChildren(text.slice(0, mark), mnemonic, text.slice(mark + 2));
     entry.dataset.key = mnemonic.textContent.toLowerCase();
+    if (shortcut) {
+      entry.lastElementChild.textContent = shortcut;
+      entry.setAttribute('aria-keyshortcuts', shortcut);
+    }
   }
 
   // The context menu of the board and the page: "About Pastura..." and
-  // "Help". It opens inside the window, never over a modal box, and closes
-  // on a choice, Esc, Tab, a click or tap elsewhere, a scroll or a resize.
+  // "Help", then "Populations" and "Step", each pair a group the arrow keys
+  // go round. It opens inside the window, never over a modal box, and
+  // closes on a choice, Esc, Tab, a click or tap elsewhere, a scroll or a
+  // resize.
   function buildMenu(choices, boxes) {
     const menu = document.getElementById('menu');
     const entries = [...menu.querySelectorAll('[role=menuitem]')];
@@ -308,8 +314,9 @@
         close();
       } else if (event.key === 'ArrowDown' || event.key === 'ArrowUp') {
         event.preventDefault();
-        const step = event.key === 'ArrowDown' ? 1 : entries.length - 1;
-        entries[(at + step) % entries.length].focus();
+        const group = entries.filter((entry) => entry.parentNode === entries[at]?.parentNode);
+        const step = event.key === 'ArrowDown' ? 1 : group.length - 1;
+        group[(group.indexOf(entries[at]) + step) % group.length]?.focus();
       } else if (chosen) {
         event.preventDefault();
         choose(chosen);
@@ -421,6 +428,73 @@
     }
   }
 
+  // The section below the dialog: the population chart at the screen's pixel
+  // ratio, the counts as text, a polite live region that says them when
+  // asked (say()) and on Stop, never on a step, and a Step button for touch
+  // screens. `page.showPopulations` draws them after every tick and spawn.
+  function showPopulations(entries, dialogOf, page) {
+    const section = document.getElementById('populations');
+    const chart = document.getElementById('chart');
+    const context = chart.getContext('2d');
+    const counts = document.getElementById('counts');
+    const spoken = document.getElementById('counts-spoken');
+    let scale = 1;
+    const shown = () => {
+      const now = dialogOf().counts();
+      return `plants ${now.plants}, herbivores ${now.herbivores}, carnivores ${now.carnivores}`;
+    };
+    page.showPopulations = () => {
+      const {width, bytes} = dialogOf().chart(scale);
+      const height = bytes.length / 4 / width;
+      if (chart.width !== width || chart.height !== height) {
+        chart.width = width;
+        chart.height = height;
+      }
+      const pixels = new Uint8ClampedArray(bytes.buffer, bytes.byteOffset, bytes.length);
+      context.putImageData(new ImageData(pixels, width), 0, 0);
+      counts.textContent = shown();
+    };
+    new ResizeObserver(([entry]) => {
+      const device = entry.devicePixelContentBoxSize?.[0].inlineSize ??
+          entry.contentBoxSize[0].inlineSize * (window.devicePixelRatio || 1);
+      scale = device / entries.chartWidth;
+      if (dialogOf()) {
+        page.showPopulations();
+      }
+    }).observe(chart);
+    const title = entries.populations.replace('&', '');
+    document.getElementById('populations-title').textContent = title;
+    const stepButton = document.getElementById('step-button');
+    stepButton.textContent = entries.step.replace('&', '');
+    const say = () => {
+      // The same words again are still a change the screen reader tells.
+      const text = shown();
+      spoken.textContent = spoken.textContent === text ? `${text}.` : text;
+    };
+    const step = () => dialogOf().step();
+    document.getElementById('read-counts').addEventListener('click', say);
+    stepButton.addEventListener('click', step);
+    labelEntry(document.getElementById('menu-populations'), entries.populations,
+               entries.populationsKey);
+    labelEntry(document.getElementById('menu-step'), entries.step, entries.stepKey);
+    section.hidden = false;
+    return {say, step, keys: {[entries.populationsKey.toLowerCase()]: say,
+                              [entries.stepKey.toLowerCase()]: step}};
+  }
+
+  // P says the counts and S takes a step wherever the focus is, but not
+  // under a box or the menu.
+  function offerKeys(populations, boxes) {
+    document.addEventListener('keydown', (event) => {
+      const chosen = populations.keys[event.key.toLowerCase()];
+      if (chosen && !event.defaultPrevented && !boxes.open() && !event.ctrlKey &&
+          !event.altKey && !event.metaKey && document.getElementById('menu').hidden) {
+        event.preventDefault();
+        chosen();
+      }
+    });
+  }
+
   // The help opens at once, also while the program loads.
   function offerHelp(boxes) {
     const showHelp = () => boxes.show(boxes.help);
@@ -443,7 +517,14 @@
     let dialog = null;
     let scale = null;
     let canvasSize = null;  // the canvas's layout box in screen pixels
-    buildControls(layout, (id) => dialog.command(id));
+    let stopId = null;
+    let sayCounts = null;
+    buildControls(layout, (id) => {
+      dialog.command(id);
+      if (id === stopId) {
+        sayCounts();
+      }
+    });
     const timers = new Timers((id) => dialog.timer(id));
     const report = new ReportList(document.getElementById('report'));
     const label = () => document.getElementById('iterations');
@@ -470,11 +551,17 @@
       context.putImageData(new ImageData(pixels, width), left, top);
     };
 
+    const populations = showPopulations(program.entries(), () => dialog, page);
+    stopId = layout.controls.find((control) => control.name === 'IDC_STOP').id;
+    sayCounts = populations.say;
+
     const aboutBox = program.aboutBox();
     labelEntry(document.getElementById('menu-about'), aboutBox.entry);
     buildAbout(aboutBox);
     fillHelp(program.help(), boxes);
-    buildMenu({'menu-about': () => boxes.show(boxes.about), 'menu-help': showHelp}, boxes);
+    buildMenu({'menu-about': () => boxes.show(boxes.about), 'menu-help': showHelp,
+               'menu-populations': populations.say, 'menu-step': populations.step}, boxes);
+    offerKeys(populations, boxes);
 
     // The first box the canvas is laid out in sets the first scale; each new
     // one draws the board again at the scale that fits it.
