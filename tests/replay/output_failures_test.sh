@@ -202,6 +202,9 @@ timeout 60 "$replay" --frames frames -e 'plant tick 2' > out 2> err
 code=$?
 expect frames_folder_in_use 1 "'frames' already holds frames; give --overwrite to replace them"
 [[ "$(ls frames | wc -l)" == 3 ]] || fail frames_folder_in_use "the old frames changed"
+timeout 60 "$replay" --counts - --frames frames -e 'plant tick 2' > out 2> err
+code=$?
+[[ "$code" == 1 && ! -s out ]] || fail counts_heading_of_a_refused_run "exit $code, out '$(cat out)'"
 timeout 60 "$replay" --frames frames --overwrite -e 'plant tick 2' > out 2> err
 code=$?
 [[ "$code" == 0 && "$(ls frames)" == $'frame-000001.png\nframe-000002.png' ]] ||
