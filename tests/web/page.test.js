@@ -346,6 +346,44 @@ describe('the address and visibility', () => {
     }
   });
 
+  test('a copied link opens on the run\'s end, stopped, as it was', kCase, async () => {
+    const seen = async (page) => ({label: await iterations(page), lines: await reportLines(page),
+                                   board: await boardPicture(page),
+                                   counts: await page.$eval('#counts', (p) => p.textContent)});
+    let link = null;
+    let before = null;
+    await withPage('?seed=7', async (page) => {
+      await waitForStartupTick(page);
+      await spawnByClicks(page);
+      await click(page, 'ReDraw');
+      await page.evaluate(() => {
+        for (let i = 0; i < 20; ++i) window.pastura.tick();
+        navigator.clipboard.writeText = async (text) => {
+          window.copied = text;
+        };
+      });
+      await page.keyboard.press('ContextMenu');
+      await page.keyboard.press('l');
+      link = await (await page.waitForFunction(() => window.copied)).jsonValue();
+      before = await seen(page);
+    });
+    assert.ok(link.startsWith(session.server.url) && link.length <= 2000, link);
+    await withPage(link.slice(session.server.url.length), async (page) => {
+      const after = await seen(page);
+      assert.deepEqual([after.label, after.lines, after.counts],
+                       [before.label, before.lines, before.counts]);
+      assertSamePicture(after.board, before.board);
+    });
+  });
+
+  test('a malformed link shows one line, as text', kCase, async () => {
+    await withPage('?run=3p<b>x', async (page) => {
+      await page.evaluate(() => window.pastura.ready.catch(() => {}));
+      const error = await page.$eval('#error', (p) => [p.textContent, p.children.length]);
+      assert.deepEqual(error, ['Pastura: bad link: run: \'<\' at character 3 is no press or tick', 0]);
+    }, {waitReady: false});
+  });
+
   test('a very long bad seed is shown cut short', kCase, async () => {
     await withPage(`?seed=${'9'.repeat(10000)}`, async (page) => {
       await page.evaluate(() => window.pastura.ready.catch(() => {}));

@@ -10,9 +10,12 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <variant>
 
 #include "app/dialog_layout.h"
 #include "app/dialog_units.h"
+#include "app/script.h"
+#include "app/session_link.h"
 #include "app/timers.h"
 #include "pastura_version.h"
 #include "render/device_scale.h"
@@ -165,6 +168,23 @@ val PartBytes(WebDialog& dialog) {
   return val(emscripten::typed_memory_view(bytes.size(), bytes.data()));
 }
 
+// The session so far as a link's run (see app/session_link.h).
+std::string Run(WebDialog& dialog) {
+  const std::variant<Script, ScriptError> session = ParseScript(dialog.Session().Text());
+  return RunOfScript(std::get<Script>(session));
+}
+
+// Plays a link's run before the dialog is first shown, so that it opens on
+// the run's end, stopped; returns why the run is malformed, or nothing.
+std::string PlayRun(WebDialog& dialog, const std::string& run) {
+  std::variant<Script, std::string> script = ScriptOfRun(run);
+  if (const std::string* fault = std::get_if<std::string>(&script)) {
+    return *fault;
+  }
+  dialog.Controller().PlaySession(std::get<Script>(script));
+  return {};
+}
+
 void Step(WebDialog& dialog) {
   dialog.Controller().OnStep();
 }
@@ -222,6 +242,8 @@ EMSCRIPTEN_BINDINGS(pastura) {
       .function("boardWidth", &BoardWidth)
       .function("boardHeight", &BoardHeight)
       .function("step", &Step)
+      .function("run", &Run)
+      .function("playRun", &PlayRun)
       .function("counts", &Counts)
       .function("chart", &Chart);
 }

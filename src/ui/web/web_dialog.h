@@ -1,6 +1,6 @@
 // WebDialog: the page's one dialog, the shared dialog rules on the
-// program-wide world and schedule, shown in a WebWindow, and the population
-// chart the page shows below it.
+// program-wide world and schedule, shown in a WebWindow, the population
+// chart the page shows below it, and the session recorded for a link.
 #pragma once
 
 #include <emscripten/val.h>
@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "app/dialog_controller.h"
+#include "app/session_recorder.h"
 #include "render/population_chart.h"
 #include "sim/program.h"
 #include "sim/random.h"
@@ -19,8 +20,11 @@ class WebDialog {
  public:
   // `seed` starts the world's spawn generator; `scale` is the device pixel ratio.
   WebDialog(emscripten::val page, std::uint32_t seed, double scale)
-      : window_(std::move(page), scale), controller_(theWorld, theSchedule, window_) {
+      : window_(std::move(page), scale),
+        controller_(theWorld, theSchedule, window_),
+        session_(seed) {
     theWorld.random = Random(seed);
+    controller_.RecordTo(session_);
   }
 
   DialogController& Controller() { return controller_; }
@@ -39,9 +43,12 @@ class WebDialog {
   }
   const CanvasPixels& ChartPixels() const { return chartPixels_; }
 
+  const SessionRecorder& Session() const { return session_; }
+
  private:
   WebWindow window_;
   DialogController controller_;
+  SessionRecorder session_;
   double chartScale_ = 0.0;  // none drawn yet
   std::optional<PopulationChart> chart_;
   CanvasPixels chartPixels_;

@@ -269,10 +269,10 @@
   }
 
   // The context menu of the board and the page: "About Pastura..." and
-  // "Help", then "Populations" and "Step", each pair a group the arrow keys
-  // go round. It opens inside the window, never over a modal box, and
-  // closes on a choice, Esc, Tab, a click or tap elsewhere, a scroll or a
-  // resize.
+  // "Help", then "Populations", "Step" and "Copy link to this run", each
+  // group one the arrow keys go round. It opens inside the window, never
+  // over a modal box, and closes on a choice, Esc, Tab, a click or tap
+  // elsewhere, a scroll or a resize.
   function buildMenu(choices, boxes) {
     const menu = document.getElementById('menu');
     const entries = [...menu.querySelectorAll('[role=menuitem]')];
@@ -495,6 +495,34 @@
     });
   }
 
+  // ?run=RUN (with ?seed=N): the session a link holds, played before the
+  // dialog is shown, so that it opens on the session's end, stopped.
+  function playLinkedRun(dialog) {
+    const run = new URLSearchParams(location.search).getAll('run').at(-1);
+    const fault = run === undefined ? '' : dialog.playRun(run);
+    if (fault) {
+      throw new Error(`bad link: ${fault}`);
+    }
+  }
+
+  // Puts a link to this run on the clipboard: the page's address with the
+  // seed and the session so far. Without a clipboard (a page not served
+  // over HTTPS) the link is shown selected, to copy by hand.
+  async function copyLink(seed, dialog) {
+    const link = `${location.origin}${location.pathname}?seed=${seed}&run=${dialog.run()}`;
+    const box = document.getElementById('link-box');
+    const text = document.getElementById('link-text');
+    try {
+      await navigator.clipboard.writeText(link);
+      box.hidden = true;
+    } catch {
+      text.value = link;
+      box.hidden = false;
+      text.focus();
+      text.select();
+    }
+  }
+
   // The help opens at once, also while the program loads.
   function offerHelp(boxes) {
     const showHelp = () => boxes.show(boxes.help);
@@ -560,7 +588,9 @@
     buildAbout(aboutBox);
     fillHelp(program.help(), boxes);
     buildMenu({'menu-about': () => boxes.show(boxes.about), 'menu-help': showHelp,
-               'menu-populations': populations.say, 'menu-step': populations.step}, boxes);
+               'menu-populations': populations.say, 'menu-step': populations.step,
+               'menu-link': () => copyLink(seed, dialog)}, boxes);
+    document.getElementById('copy-link').addEventListener('click', () => copyLink(seed, dialog));
     offerKeys(populations, boxes);
 
     // The first box the canvas is laid out in sets the first scale; each new
@@ -580,6 +610,7 @@
       });
     });
     dialog = new program.Dialog(page, seed, scale);
+    playLinkedRun(dialog);
 
     dialog.showWholeBoard();
     document.getElementById('loading').remove();
