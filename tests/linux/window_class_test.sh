@@ -3,7 +3,8 @@
 # window's class (WM_CLASS) back with xprop: it must be the class the desktop
 # entry's StartupWMClass names, which is how an X11 desktop matches the
 # window to its entry. Its fixed-size boxes (the dialog, the help box, the
-# About box) must offer the window manager no resizing and no maximise box.
+# About box, the Populations window) must offer the window manager no
+# resizing and no maximise box.
 #
 # Usage: window_class_test.sh PASTURA DESKTOP_FILE
 set -euo pipefail
@@ -101,4 +102,8 @@ xdotool windowfocus --sync "$help" key Escape
 xdotool windowfocus --sync "$window" key shift+F10
 wait_window Pastura "$window" >/dev/null
 xdotool key Down Return
-check_fixed "About box" "$(wait_window "About Pastura")"
+about="$(wait_window "About Pastura")"
+check_fixed "About box" "$about"
+xdotool windowfocus --sync "$about" key Escape
+xdotool windowfocus --sync "$window" key p
+check_fixed "Populations window" "$(wait_window Populations)"

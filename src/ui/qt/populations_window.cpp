@@ -6,17 +6,19 @@
 #include <QWindow>
 
 #include "app/dialog_layout.h"
+#include "ui/qt/fixed_size_box.h"
 #include "ui/qt/latin1.h"
 #include "ui/qt/surface_rect.h"
 
 CPopulationsWindow::CPopulationsWindow(const DialogController& controller, QWidget* dialog)
-    : QWidget(dialog, Qt::Window),
+    : QWidget(dialog, kFixedSizeBoxFlags),
       controller_(controller),
       chart_(std::make_unique<PopulationChart>(kChartWidth, kChartHeight, devicePixelRatioF())),
       scale_(devicePixelRatioF()) {
   QString title = Latin1(dialog_layout::kPopulationsEntryText);
   setWindowTitle(title.remove(QLatin1Char('&')));
   setFixedSize(kChartWidth, kChartHeight);
+  AdvertiseFixedSize(*this);
   // The chart covers the whole window: no background is painted under it.
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
