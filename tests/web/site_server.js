@@ -26,12 +26,13 @@ function serveSite(root) {
       return;
     }
     fs.readFile(file, (error, body) => {
-      if (error) {
+      // As python3 -m http.server: the file's date, no expiry date. A file
+      // gone in between (a test's copy of the site removed) is not found.
+      const modified = error ? null : fs.statSync(file, {throwIfNoEntry: false})?.mtime;
+      if (!modified) {
         response.writeHead(404).end();
         return;
       }
-      // As python3 -m http.server: the file's date, no expiry date.
-      const modified = fs.statSync(file).mtime;
       modified.setMilliseconds(0);
       const since = Date.parse(request.headers['if-modified-since']);
       if (modified.getTime() <= since) {
