@@ -199,15 +199,35 @@ val Counts(WebDialog& dialog) {
   return out;
 }
 
-// The chart drawn anew at `scale`, its canvas bytes viewed in place as
-// BoardBytes, with its width in pixels.
+// The chart drawn at `scale`: {width, height, parts}, the parts it drew on
+// as [left, top, right, bottom], each to be copied by ChartPart.
 val Chart(WebDialog& dialog, double scale) {
-  dialog.DrawChart(scale);
-  const CanvasPixels& pixels = dialog.ChartPixels();
+  val parts = val::array();
+  for (const DeviceRect& rect : dialog.DrawChart(scale)) {
+    val part = val::array();
+    for (const std::int32_t edge : {rect.left, rect.top, rect.right, rect.bottom}) {
+      part.call<void>("push", edge);
+    }
+    parts.call<void>("push", part);
+  }
   val out = val::object();
-  out.set("width", pixels.Width());
-  out.set("bytes",
-          val(emscripten::typed_memory_view(pixels.Bytes().size(), pixels.Bytes().data())));
+  out.set("width", dialog.ChartSurface().Width());
+  out.set("height", dialog.ChartSurface().Height());
+  out.set("parts", parts);
+  return out;
+}
+
+// A part of the chart, clipped to it: {left, top, width, bytes}, the bytes
+// viewed in place as BoardBytes.
+val ChartPart(WebDialog& dialog, std::int32_t left, std::int32_t top, std::int32_t right,
+              std::int32_t bottom) {
+  const DeviceRect part = dialog.CopyChartPart(DeviceRect{left, top, right, bottom});
+  const std::span<const std::uint8_t> bytes = dialog.ChartPixels().PartBytes();
+  val out = val::object();
+  out.set("left", part.left);
+  out.set("top", part.top);
+  out.set("width", part.right - part.left);
+  out.set("bytes", val(emscripten::typed_memory_view(bytes.size(), bytes.data())));
   return out;
 }
 
@@ -245,5 +265,6 @@ EMSCRIPTEN_BINDINGS(pastura) {
       .function("run", &Run)
       .function("playRun", &PlayRun)
       .function("counts", &Counts)
-      .function("chart", &Chart);
+      .function("chart", &Chart)
+      .function("chartPart", &ChartPart);
 }

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <utility>
 
 #include "app/dialog_controller.h"
@@ -30,16 +31,20 @@ class WebDialog {
   DialogController& Controller() { return controller_; }
   WebWindow& Window() { return window_; }
 
-  // Draws the chart of the populations so far at `scale` and copies it into
-  // ChartPixels().
-  void DrawChart(double scale) {
+  // Draws the chart of the populations so far at `scale` (a new scale, or
+  // the first time, draws all of it); returns the areas drawn on.
+  std::span<const DeviceRect> DrawChart(double scale) {
     if (scale != chartScale_) {
       chartScale_ = scale;
       chart_.emplace(kChartWidth, kChartHeight, scale);
     }
     chart_->Draw(controller_.History(), controller_.Counts());
-    const RasterSurface& surface = chart_->Surface();
-    chartPixels_.CopyFrom(surface, DeviceRect{0, 0, surface.Width(), surface.Height()});
+    return chart_->Redrawn();
+  }
+  const RasterSurface& ChartSurface() const { return chart_->Surface(); }
+  // Copies that part of the chart into ChartPixels().PartBytes().
+  DeviceRect CopyChartPart(const DeviceRect& rect) {
+    return chartPixels_.CopyPart(chart_->Surface(), rect);
   }
   const CanvasPixels& ChartPixels() const { return chartPixels_; }
 

@@ -443,15 +443,21 @@
       const now = dialogOf().counts();
       return `plants ${now.plants}, herbivores ${now.herbivores}, carnivores ${now.carnivores}`;
     };
+    // Only the parts the chart drew on go to its canvas.
     page.showPopulations = () => {
-      const {width, bytes} = dialogOf().chart(scale);
-      const height = bytes.length / 4 / width;
+      const {width, height, parts} = dialogOf().chart(scale);
       if (chart.width !== width || chart.height !== height) {
         chart.width = width;
         chart.height = height;
       }
-      const pixels = new Uint8ClampedArray(bytes.buffer, bytes.byteOffset, bytes.length);
-      context.putImageData(new ImageData(pixels, width), 0, 0);
+      for (const edges of parts) {
+        const part = dialogOf().chartPart(...edges);
+        if (part.width > 0) {
+          const pixels = new Uint8ClampedArray(part.bytes.buffer, part.bytes.byteOffset,
+                                               part.bytes.length);
+          context.putImageData(new ImageData(pixels, part.width), part.left, part.top);
+        }
+      }
       counts.textContent = shown();
     };
     new ResizeObserver(([entry]) => {
