@@ -458,7 +458,12 @@
           context.putImageData(new ImageData(pixels, part.width), part.left, part.top);
         }
       }
-      counts.textContent = shown();
+      // A new text only when a count changed, so a step leaves the
+      // section's layout alone.
+      const text = shown();
+      if (counts.textContent !== text) {
+        counts.textContent = text;
+      }
     };
     new ResizeObserver(([entry]) => {
       const device = entry.devicePixelContentBoxSize?.[0].inlineSize ??
