@@ -24,23 +24,24 @@ bool DialogController::OnCommand(int id) {
 
 void DialogController::OnPlant() {
   world_.SpawnPlant(window_.Board());
-  window_.ShowBoard();
-  window_.ShowPopulations();
-  Record(Command{CommandKind::kSpawnPlant});
+  Spawned(CommandKind::kSpawnPlant);
 }
 
 void DialogController::OnHerbivore() {
   world_.SpawnHerbivore(window_.Board());
-  window_.ShowBoard();
-  window_.ShowPopulations();
-  Record(Command{CommandKind::kSpawnHerbivore});
+  Spawned(CommandKind::kSpawnHerbivore);
 }
 
 void DialogController::OnCarnivore() {
   world_.SpawnCarnivore(window_.Board());
+  Spawned(CommandKind::kSpawnCarnivore);
+}
+
+// A spawn button's newcomer is shown, counted and recorded.
+void DialogController::Spawned(CommandKind kind) {
   window_.ShowBoard();
   window_.ShowPopulations();
-  Record(Command{CommandKind::kSpawnCarnivore});
+  Record(Command{kind});
 }
 
 // The empty grid until the next redraw.

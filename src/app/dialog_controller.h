@@ -77,6 +77,7 @@ class DialogController : private TickHost {
   void CancelStartupTimer() override;
   DrawContext& GetDrawContext() override;
 
+  void Spawned(CommandKind kind);
   void Record(const Command& command);
 
   CWorld& world_;
