@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 // Plants grow from 3 to 100 in 1,300 ticks and stay there for a million:
@@ -30,6 +32,23 @@ TEST(PopulationChartTest, DrawingAfterEveryTickEndsAsOneWholeDrawing) {
   PopulationChart whole(kChartWidth, kChartHeight, 1.25);
   whole.Draw(history, {4999 % 101, 8, 0});
   EXPECT_EQ(followed.Surface().Pixels(), whole.Surface().Pixels());
+}
+
+// A chart for a canvas stores its pixels with red and blue the other way round.
+TEST(PopulationChartTest, RgbaChartIsTheSameDrawingInACanvassByteOrder) {
+  PopulationHistory history;
+  for (std::int32_t tick = 0; tick < 300; ++tick) {
+    history.Record({tick % 101, 40, 100 - tick % 101});
+  }
+  PopulationChart xrgb(kChartWidth, kChartHeight, 1.0);
+  PopulationChart rgba(kChartWidth, kChartHeight, 1.0, PixelOrder::kRgba);
+  xrgb.Draw(history, {40, 8, 0});
+  rgba.Draw(history, {40, 8, 0});
+  std::vector<std::uint32_t> swapped = xrgb.Surface().Pixels();
+  for (std::uint32_t& pixel : swapped) {
+    pixel = (pixel & 0xFF00FF00u) | (pixel >> 16 & 0xFFu) | (pixel & 0xFFu) << 16;
+  }
+  EXPECT_EQ(rgba.Surface().Pixels(), swapped);
 }
 
 }  // namespace

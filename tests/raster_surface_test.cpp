@@ -6,6 +6,7 @@
 #include <limits>
 #include <set>
 #include <utility>
+#include <vector>
 
 #include "render/raster_surface.h"
 #include "sim/colour_scale.h"
@@ -254,4 +255,25 @@ TEST_F(RasterSurfaceTest, ThinPensKeepSquareCorners) {
   surface.Rectangle({50, 50, 70, 70});
   EXPECT_EQ(At(49, 49), kRed);
   EXPECT_EQ(At(70, 70), kRed);
+}
+
+// A canvas's byte order: the same drawing, each pixel with red and blue
+// swapped, the background and the blended edges too.
+TEST_F(RasterSurfaceTest, RgbaSurfaceHoldsTheSamePixelsWithRedAndBlueSwapped) {
+  world.AddPlant(3, 3);
+  world.AddHerbivore(4, 4, kHeadingDown);
+  world.AddCarnivore(6, 5, kHeadingLeft);
+  RasterSurface rgba(662, 447, 1.5, 1.0, PixelOrder::kRgba);
+  RasterSurface xrgb(662, 447, 1.5);
+  const std::uint8_t mask[] = {0, 40, 128, 255, 200, 7};
+  for (RasterSurface* drawn : {&xrgb, &rgba}) {
+    world.RedrawAll(*drawn);
+    drawn->FillRect({500, 10, 540, 30}, 0xFF123456);
+    drawn->BlendMask(60, 60, 3, 2, mask, 0xFFC08020);
+  }
+  std::vector<std::uint32_t> swapped = xrgb.Pixels();
+  for (std::uint32_t& pixel : swapped) {
+    pixel = (pixel & 0xFF00FF00u) | (pixel >> 16 & 0xFFu) | (pixel & 0xFFu) << 16;
+  }
+  EXPECT_EQ(rgba.Pixels(), swapped);
 }

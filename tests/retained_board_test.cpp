@@ -99,4 +99,13 @@ TEST(RetainedBoardTest, DrawingAfterANewScaleGoesOnAtThatScale) {
   EXPECT_FALSE(board.Surface().TakeChangedRect().IsEmpty());
 }
 
+TEST(RetainedBoardTest, ANewScaleKeepsTheSurfacesPixelOrder) {
+  RetainedBoard board(kWidth, kHeight, 1.0, 1.0, PixelOrder::kRgba);
+  DrawSession(board.Board());
+  board.SetScale(2.0);
+  RasterSurface direct(kWidth, kHeight, 2.0, 1.0, PixelOrder::kRgba);
+  DrawSession(direct);
+  EXPECT_EQ(board.Surface().Pixels(), direct.Pixels());
+}
+
 }  // namespace

@@ -85,8 +85,8 @@ struct PopulationChart::Plot {
 };
 
 PopulationChart::PopulationChart(std::int32_t logicalWidth, std::int32_t logicalHeight,
-                                 double scale)
-    : surface_(logicalWidth, logicalHeight, scale),
+                                 double scale, PixelOrder order)
+    : surface_(logicalWidth, logicalHeight, scale, 1.0, order),
       text_(static_cast<std::int32_t>(surface_.Scale().ToDevice(kEm))) {}
 
 void PopulationChart::Draw(const PopulationHistory& history, const Populations& now) {

@@ -34,7 +34,9 @@ inline constexpr std::int32_t kChartHeight = 240;
 
 class PopulationChart {
  public:
-  PopulationChart(std::int32_t logicalWidth, std::int32_t logicalHeight, double scale);
+  // `order`: the surface's pixel order.
+  PopulationChart(std::int32_t logicalWidth, std::int32_t logicalHeight, double scale,
+                  PixelOrder order = PixelOrder::kXrgb);
 
   // Draws the whole chart anew.
   void Draw(const PopulationHistory& history, const Populations& now);

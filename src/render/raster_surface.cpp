@@ -51,17 +51,20 @@ struct RasterSurface::Outline {
 };
 
 RasterSurface::RasterSurface(std::int32_t logicalWidth, std::int32_t logicalHeight, double scale,
-                             double least)
+                             double least, PixelOrder order)
     : scale_(scale, least),
+      order_(order),
+      white_(Stored(kWhite)),
+      background_(Stored(kSurfaceBackground)),
       width_(DeviceLength(scale_, logicalWidth)),
       height_(DeviceLength(scale_, logicalHeight)),
-      pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_),
-              kSurfaceBackground) {}
+      pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), background_),
+      penColour_(Stored(0xFF000000u)) {}
 
 void RasterSurface::SelectPen(std::int32_t width, PenColour colour) {
   pen_ = scale_.Pen(width);
-  penColour_ = 0xFF000000u | std::uint32_t{colour.red} << 16 | std::uint32_t{colour.green} << 8 |
-               std::uint32_t{colour.blue};
+  penColour_ = Stored(0xFF000000u | std::uint32_t{colour.red} << 16 |
+                      std::uint32_t{colour.green} << 8 | std::uint32_t{colour.blue});
 }
 
 // Each pixel of the box is written once, row by row: the band's rows in the
@@ -78,7 +81,7 @@ void RasterSurface::Rectangle(const Box& box) {
     const bool besideInner = !inner.IsEmpty() && y >= inner.top && y < inner.bottom;
     if (besideInner) {
       Fill({outer.left, y, inner.left, y + 1}, penColour_);
-      Fill({inner.left, y, inner.right, y + 1}, kWhite);
+      Fill({inner.left, y, inner.right, y + 1}, white_);
       Fill({inner.right, y, outer.right, y + 1}, penColour_);
     } else {
       const std::int64_t inset =
@@ -98,7 +101,7 @@ void RasterSurface::Ellipse(const Box& box) {
   }
   FillEllipse(outline.outer, penColour_);
   if (!outline.inner.IsEmpty()) {
-    FillEllipse(outline.inner, kWhite);
+    FillEllipse(outline.inner, white_);
   }
   MarkChanged(visible);
 }
@@ -108,7 +111,7 @@ void RasterSurface::FillRect(const DeviceRect& area, std::uint32_t colour) {
   if (visible.IsEmpty()) {
     return;
   }
-  Fill(visible, colour);
+  Fill(visible, Stored(colour));
   MarkChanged(visible);
 }
 
@@ -119,6 +122,8 @@ void RasterSurface::BlendMask(std::int32_t left, std::int32_t top, std::int32_t 
   if (visible.IsEmpty()) {
     return;
   }
+  // Each channel blends alike, so the stored words blend as they are.
+  const std::uint32_t stored = Stored(colour);
   const auto channel = [](std::uint32_t pixel, int shift) { return (pixel >> shift) & 0xFFu; };
   for (std::int64_t y = visible.top; y < visible.bottom; ++y) {
     const std::uint8_t* coverage = mask + (y - top) * width - left;
@@ -126,14 +131,14 @@ void RasterSurface::BlendMask(std::int32_t left, std::int32_t top, std::int32_t 
     for (std::int64_t x = visible.left; x < visible.right; ++x) {
       const std::uint32_t alpha = coverage[x];
       if (alpha == 0 || alpha == 255) {
-        row[x] = alpha == 0 ? row[x] : colour;
+        row[x] = alpha == 0 ? row[x] : stored;
         continue;
       }
       std::uint32_t blended = 0xFF000000u;
       for (const int shift : {16, 8, 0}) {
         // The weighted sum / 255, rounded, without dividing.
         const std::uint32_t sum =
-            channel(colour, shift) * alpha + channel(row[x], shift) * (255 - alpha) + 128;
+            channel(stored, shift) * alpha + channel(row[x], shift) * (255 - alpha) + 128;
         blended |= ((sum + (sum >> 8)) >> 8) << shift;
       }
       row[x] = blended;
@@ -145,7 +150,7 @@ void RasterSurface::BlendMask(std::int32_t left, std::int32_t top, std::int32_t 
 // Everything outside the area drawn on since the last clearing still has the
 // background, so only that area is filled, and only it has changed.
 void RasterSurface::Clear() {
-  Fill({drawn_.left, drawn_.top, drawn_.right, drawn_.bottom}, kSurfaceBackground);
+  Fill({drawn_.left, drawn_.top, drawn_.right, drawn_.bottom}, background_);
   changed_ = Union(changed_, drawn_);
   drawn_ = DeviceRect{};
 }
@@ -210,4 +215,11 @@ void RasterSurface::MarkChanged(const Edges& area) {
                         static_cast<std::int32_t>(area.bottom)};
   changed_ = Union(changed_, rect);
   drawn_ = Union(drawn_, rect);
+}
+
+std::uint32_t RasterSurface::Stored(std::uint32_t colour) const {
+  if (order_ == PixelOrder::kXrgb) {
+    return colour;
+  }
+  return (colour & 0xFF00FF00u) | (colour >> 16 & 0xFFu) | (colour & 0xFFu) << 16;
 }

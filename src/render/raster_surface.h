@@ -1,11 +1,18 @@
 // RasterSurface: the board's drawing surface as a plain pixel buffer that it
 // owns, the same for every face: the Qt face shows the buffer as it is, the
-// page copies it into its canvas's byte order, the player encodes it.
+// page hands it to its canvas, the player encodes it.
 //
-// Pixels: one std::uint32_t per pixel, 0xFFRRGGBB, Width() pixels to a row,
-// rows top to bottom with nothing between them: the layout of Qt's
-// Format_RGB32; a canvas's RGBA has red and blue the other way round. Pixels
-// nothing has drawn on have kSurfaceBackground.
+// Pixels: one std::uint32_t per pixel, Width() pixels to a row, rows top to
+// bottom with nothing between them, in the surface's PixelOrder:
+//   - kXrgb: the word 0xFFRRGGBB, the layout of Qt's Format_RGB32 and of a
+//     Windows DIB;
+//   - kRgba: the bytes red, green, blue, alpha in memory, a canvas's
+//     ImageData; on the little-endian machines we build for, the word
+//     0xFFBBGGRR.
+// Colours always enter as 0xFFRRGGBB (the pen's PenColour, FillRect's and
+// BlendMask's colour, kSurfaceBackground); the surface stores them in its
+// order, and Pixels() and At() return the stored words. Pixels nothing has
+// drawn on have kSurfaceBackground.
 //
 // Shapes follow the DrawContext rules exactly, without antialiasing: a box's
 // right and bottom are exclusive, its interior is filled white and its outline
@@ -45,6 +52,7 @@
 // after every drawing.
 #pragma once
 
+#include <bit>
 #include <cstdint>
 #include <vector>
 
@@ -54,6 +62,12 @@
 // The main window's background with the desktop's default palette: the colour
 // of every pixel the board has not drawn on.
 inline constexpr std::uint32_t kSurfaceBackground = 0xFFEFEFEF;
+
+// How a surface lays out a pixel's colour (see RasterSurface).
+enum class PixelOrder { kXrgb, kRgba };
+
+static_assert(std::endian::native == std::endian::little,
+              "kRgba's word order is worked out for little-endian machines");
 
 // Device pixels, right and bottom exclusive.
 struct DeviceRect {
@@ -70,7 +84,7 @@ class RasterSurface : public DrawContext {
  public:
   // A negative logical size counts as 0.
   RasterSurface(std::int32_t logicalWidth, std::int32_t logicalHeight, double scale,
-                double least = 1.0);
+                double least = 1.0, PixelOrder order = PixelOrder::kXrgb);
 
   void SelectPen(std::int32_t width, PenColour colour) override;
   void Rectangle(const Box& box) override;
@@ -89,6 +103,7 @@ class RasterSurface : public DrawContext {
   void Clear();
 
   const DeviceScale& Scale() const { return scale_; }
+  PixelOrder Order() const { return order_; }
   // Device pixels.
   std::int32_t Width() const { return width_; }
   std::int32_t Height() const { return height_; }
@@ -111,13 +126,18 @@ class RasterSurface : public DrawContext {
   void Fill(const Edges& area, std::uint32_t colour);
   void FillEllipse(const Edges& box, std::uint32_t colour);
   void MarkChanged(const Edges& area);
+  // An 0xFFRRGGBB colour as this surface stores it.
+  std::uint32_t Stored(std::uint32_t colour) const;
 
   DeviceScale scale_;
+  PixelOrder order_;
+  std::uint32_t white_;
+  std::uint32_t background_;
   std::int32_t width_;
   std::int32_t height_;
   std::vector<std::uint32_t> pixels_;
   DevicePen pen_;
-  std::uint32_t penColour_ = 0xFF000000;
+  std::uint32_t penColour_;
   DeviceRect changed_;
   DeviceRect drawn_;  // all that was drawn on since the last clearing
 };

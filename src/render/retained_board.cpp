@@ -1,12 +1,12 @@
 #include "render/retained_board.h"
 
 RetainedBoard::RetainedBoard(std::int32_t logicalWidth, std::int32_t logicalHeight, double scale,
-                             double least)
+                             double least, PixelOrder order)
     : logicalWidth_(logicalWidth),
       logicalHeight_(logicalHeight),
       scale_(scale),
       least_(least),
-      surface_(logicalWidth, logicalHeight, scale, least) {}
+      surface_(logicalWidth, logicalHeight, scale, least, order) {}
 
 void RetainedBoard::Erase() {
   surface_.Clear();
@@ -15,7 +15,7 @@ void RetainedBoard::Erase() {
 
 void RetainedBoard::SetScale(double scale) {
   scale_ = scale;
-  surface_ = RasterSurface(logicalWidth_, logicalHeight_, scale, least_);
+  surface_ = RasterSurface(logicalWidth_, logicalHeight_, scale, least_, surface_.Order());
   log_.Replay(surface_);
   surface_.TakeChangedRect();
 }

@@ -17,9 +17,10 @@
 
 class RetainedBoard {
  public:
-  // `least`: the smallest scale drawn at (see DeviceScale).
+  // `least`: the smallest scale drawn at (see DeviceScale); `order`: the
+  // surface's pixel order, kept at every scale.
   RetainedBoard(std::int32_t logicalWidth, std::int32_t logicalHeight, double scale,
-                double least = 1.0);
+                double least = 1.0, PixelOrder order = PixelOrder::kXrgb);
   RetainedBoard(const RetainedBoard&) = delete;
   RetainedBoard& operator=(const RetainedBoard&) = delete;
 
