@@ -67,9 +67,10 @@ void RasterSurface::SelectPen(std::int32_t width, PenColour colour) {
                       std::uint32_t{colour.green} << 8 | std::uint32_t{colour.blue});
 }
 
-// Each pixel of the box is written once, row by row: the band's rows in the
-// pen colour less their round joins (see round_join.h), the rows beside the
-// inner box in the pen colour, white and the pen colour.
+// Each pixel of the box is written once: the band's rows above and below the
+// inner box in the pen colour less their round joins (see round_join.h), row
+// by row; beside the inner box, the band's left part, the inner box in white
+// and the band's right part, each as one area.
 void RasterSurface::Rectangle(const Box& box) {
   const Outline outline = OutlineOf(box);
   const Edges outer = outline.outer.Within(Bounds());
@@ -77,18 +78,22 @@ void RasterSurface::Rectangle(const Box& box) {
     return;
   }
   const Edges inner = outline.inner.Within(outer);
-  for (std::int64_t y = outer.top; y < outer.bottom; ++y) {
-    const bool besideInner = !inner.IsEmpty() && y >= inner.top && y < inner.bottom;
-    if (besideInner) {
-      Fill({outer.left, y, inner.left, y + 1}, penColour_);
-      Fill({inner.left, y, inner.right, y + 1}, white_);
-      Fill({inner.right, y, outer.right, y + 1}, penColour_);
-    } else {
+  const auto bandRows = [&](std::int64_t top, std::int64_t bottom) {
+    for (std::int64_t y = top; y < bottom; ++y) {
       const std::int64_t inset =
           RoundJoinInset(pen_.width, outline.outer.top, outline.outer.bottom, y);
       const Edges row{outline.outer.left + inset, y, outline.outer.right - inset, y + 1};
       Fill(row.Within(outer), penColour_);
     }
+  };
+  if (inner.IsEmpty()) {
+    bandRows(outer.top, outer.bottom);
+  } else {
+    bandRows(outer.top, inner.top);
+    Fill({outer.left, inner.top, inner.left, inner.bottom}, penColour_);
+    Fill(inner, white_);
+    Fill({inner.right, inner.top, outer.right, inner.bottom}, penColour_);
+    bandRows(inner.bottom, outer.bottom);
   }
   MarkChanged(outer);
 }
