@@ -3,12 +3,9 @@
 // chart the page shows below it, and the session recorded for a link.
 #pragma once
 
-#include <emscripten/val.h>
-
 #include <cstdint>
 #include <optional>
 #include <span>
-#include <utility>
 
 #include "app/dialog_controller.h"
 #include "app/session_recorder.h"
@@ -20,10 +17,8 @@
 class WebDialog {
  public:
   // `seed` starts the world's spawn generator; `scale` is the device pixel ratio.
-  WebDialog(emscripten::val page, std::uint32_t seed, double scale)
-      : window_(std::move(page), scale),
-        controller_(theWorld, theSchedule, window_),
-        session_(seed) {
+  WebDialog(std::uint32_t seed, double scale)
+      : window_(scale), controller_(theWorld, theSchedule, window_), session_(seed) {
     theWorld.random = Random(seed);
     controller_.RecordTo(session_);
   }
@@ -36,17 +31,15 @@ class WebDialog {
   std::span<const DeviceRect> DrawChart(double scale) {
     if (scale != chartScale_) {
       chartScale_ = scale;
-      chart_.emplace(kChartWidth, kChartHeight, scale);
+      chart_.emplace(kChartWidth, kChartHeight, scale, PixelOrder::kRgba);
     }
     chart_->Draw(controller_.History(), controller_.Counts());
     return chart_->Redrawn();
   }
+  // The parts the last DrawChart drew on, and the chart's pixels in a
+  // canvas's byte order; none before the first DrawChart.
+  std::span<const DeviceRect> ChartParts() const { return chart_->Redrawn(); }
   const RasterSurface& ChartSurface() const { return chart_->Surface(); }
-  // Copies that part of the chart into ChartPixels().PartBytes().
-  DeviceRect CopyChartPart(const DeviceRect& rect) {
-    return chartPixels_.CopyPart(chart_->Surface(), rect);
-  }
-  const CanvasPixels& ChartPixels() const { return chartPixels_; }
 
   const SessionRecorder& Session() const { return session_; }
 
@@ -56,5 +49,4 @@ class WebDialog {
   SessionRecorder session_;
   double chartScale_ = 0.0;  // none drawn yet
   std::optional<PopulationChart> chart_;
-  CanvasPixels chartPixels_;
 };

@@ -1,21 +1,19 @@
 #include "ui/web/web_window.h"
 
-#include <utility>
-
 #include "app/dialog_units.h"
 #include "render/device_scale.h"
+#include "ui/web/page_calls.h"
 
-WebWindow::WebWindow(emscripten::val page, double scale)
-    : page_(std::move(page)),
-      board_(dialog_units::kClientWidth, dialog_units::kClientHeight, scale,
-             DeviceScale::kLeastZoomedOut) {}
+WebWindow::WebWindow(double scale)
+    : board_(dialog_units::kClientWidth, dialog_units::kClientHeight, scale,
+             DeviceScale::kLeastZoomedOut, PixelOrder::kRgba) {}
 
 void WebWindow::StartTimer(int id, int periodMs) {
-  page_.call<void>("startTimer", id, periodMs);
+  pastura_start_timer(id, periodMs);
 }
 
 void WebWindow::StopTimer(int id) {
-  page_.call<void>("stopTimer", id);
+  pastura_stop_timer(id);
 }
 
 void WebWindow::ShowReport(std::span<const std::string> lines) {
@@ -26,11 +24,11 @@ void WebWindow::ShowReport(std::span<const std::string> lines) {
     }
     report_ += lines[i];
   }
-  page_.call<void>("showReport", report_);
+  pastura_show_report(report_.data(), report_.size());
 }
 
 void WebWindow::SetIterationText(std::string_view text) {
-  page_.call<void>("setIterationText", std::string(text));
+  pastura_set_iteration_text(text.data(), text.size());
 }
 
 void WebWindow::EraseBoard() {
@@ -38,14 +36,14 @@ void WebWindow::EraseBoard() {
 }
 
 void WebWindow::ShowBoard() {
-  const DeviceRect part = pixels_.CopyPart(board_.Surface(), board_.Surface().TakeChangedRect());
+  const DeviceRect part = board_.Surface().TakeChangedRect();
   if (!part.IsEmpty()) {
-    page_.call<void>("showPart", part.left, part.top, part.right, part.bottom);
+    pastura_show_part(part.left, part.top, part.right, part.bottom);
   }
 }
 
 void WebWindow::ShowPopulations() {
-  page_.call<void>("showPopulations");
+  pastura_show_populations();
 }
 
 void WebWindow::SetScale(double scale) {
@@ -54,8 +52,6 @@ void WebWindow::SetScale(double scale) {
 }
 
 void WebWindow::ShowWholeBoard() {
-  RasterSurface& surface = board_.Surface();
-  surface.TakeChangedRect();
-  pixels_.CopyFrom(surface, DeviceRect{0, 0, surface.Width(), surface.Height()});
-  page_.call<void>("showBoard");
+  board_.Surface().TakeChangedRect();
+  pastura_show_board();
 }

@@ -1,18 +1,14 @@
 // WebWindow: the main dialog's window in a web page.
 //
-// The timers, the report list and the label belong to the page's script,
-// reached through the object `page` (see site/page.js): startTimer(id,
-// periodMs), stopTimer(id), showReport(text) with the list's lines joined by
-// newlines (a line is never empty), setIterationText(text), showBoard() when
-// the whole board's canvas bytes are new, and showPart(left, top, right,
-// bottom) when that part of the board has changed and its bytes alone are
-// in Pixels().PartBytes(), and showPopulations() after every tick and spawn.
+// The timers, the report list, the label and the canvases belong to the
+// page's script, reached through page_calls.h. After a drawing the page is
+// told the part of the board's surface that changed, and puts that part of
+// the surface's own pixels, which are in a canvas's byte order, on its
+// canvas.
 //
 // The board is a RetainedBoard of the client area at the page's device pixel
 // ratio, so a new ratio redraws the board exactly as it stands.
 #pragma once
-
-#include <emscripten/val.h>
 
 #include <span>
 #include <string>
@@ -21,11 +17,10 @@
 #include "app/dialog_window.h"
 #include "render/raster_surface.h"
 #include "render/retained_board.h"
-#include "ui/web/canvas_pixels.h"
 
 class WebWindow : public DialogWindow {
  public:
-  WebWindow(emscripten::val page, double scale);
+  explicit WebWindow(double scale);
 
   void StartTimer(int id, int periodMs) override;
   void StopTimer(int id) override;
@@ -41,13 +36,9 @@ class WebWindow : public DialogWindow {
   // Shows the whole board, drawn or not: the page's first frame.
   void ShowWholeBoard();
 
-  // The board in the canvas's bytes, as large as the surface, and the part
-  // the last step changed.
-  const CanvasPixels& Pixels() const { return pixels_; }
+  const RasterSurface& Surface() const { return board_.Surface(); }
 
  private:
-  emscripten::val page_;
   RetainedBoard board_;
-  CanvasPixels pixels_;
   std::string report_;  // the joined lines, reused from tick to tick
 };

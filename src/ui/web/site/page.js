@@ -413,6 +413,11 @@
     window.addEventListener('resize', fit);
   }
 
+  // The part [left, top, right, bottom] of a surface's image on its canvas.
+  function putPart(canvasContext, image, [left, top, right, bottom]) {
+    canvasContext.putImageData(image, 0, 0, left, top, right - left, bottom - top);
+  }
+
   function showError(message) {
     const error = document.getElementById('error');
     error.textContent = `Pastura: ${message}`;
@@ -445,18 +450,14 @@
     };
     // Only the parts the chart drew on go to its canvas.
     page.showPopulations = () => {
-      const {width, height, parts} = dialogOf().chart(scale);
-      if (chart.width !== width || chart.height !== height) {
-        chart.width = width;
-        chart.height = height;
+      const parts = dialogOf().chart(scale);
+      const image = dialogOf().chartImage();
+      if (chart.width !== image.width || chart.height !== image.height) {
+        chart.width = image.width;
+        chart.height = image.height;
       }
-      for (const edges of parts) {
-        const part = dialogOf().chartPart(...edges);
-        if (part.width > 0) {
-          const pixels = new Uint8ClampedArray(part.bytes.buffer, part.bytes.byteOffset,
-                                               part.bytes.length);
-          context.putImageData(new ImageData(pixels, part.width), part.left, part.top);
-        }
+      for (const part of parts) {
+        putPart(context, image, part);
       }
       // A new text only when a count changed, so a step leaves the
       // section's layout alone.
@@ -550,7 +551,7 @@
   async function start(boxes, showHelp) {
     const program = await loadProgram();
     const seed = seedFromAddress(program.defaultSeed);
-    const layout = program.mainDialog();
+    const layout = program.mainDialog;
     document.title = layout.caption;
 
     let dialog = null;
@@ -581,23 +582,19 @@
           board.width = canvasSize.width;
           board.height = canvasSize.height;
         }
-        putPixels(dialog.boardBytes(), dialog.boardWidth(), 0, 0);
+        context.putImageData(dialog.boardImage(), 0, 0);
       },
-      showPart: (left, top, right) => putPixels(dialog.partBytes(), right - left, left, top),
-    };
-    const putPixels = (bytes, width, left, top) => {
-      const pixels = new Uint8ClampedArray(bytes.buffer, bytes.byteOffset, bytes.length);
-      context.putImageData(new ImageData(pixels, width), left, top);
+      showPart: (...part) => putPart(context, dialog.boardImage(), part),
     };
 
-    const populations = showPopulations(program.entries(), () => dialog, page);
+    const populations = showPopulations(program.entries, () => dialog, page);
     stopId = layout.controls.find((control) => control.name === 'IDC_STOP').id;
     sayCounts = populations.say;
 
-    const aboutBox = program.aboutBox();
+    const aboutBox = program.aboutBox;
     labelEntry(document.getElementById('menu-about'), aboutBox.entry);
     buildAbout(aboutBox);
-    fillHelp(program.help(), boxes);
+    fillHelp(program.help, boxes);
     buildMenu({'menu-about': () => boxes.show(boxes.about), 'menu-help': showHelp,
                'menu-populations': populations.say, 'menu-step': populations.step,
                'menu-link': () => copyLink(seed, dialog)}, boxes);
@@ -620,7 +617,7 @@
         resolve();
       });
     });
-    dialog = new program.Dialog(page, seed, scale);
+    dialog = program.openDialog(page, seed, scale);
     playLinkedRun(dialog);
 
     dialog.showWholeBoard();
