@@ -44,8 +44,9 @@ if [[ "${1:-all}" != desktop ]]; then
   packages+=(valgrind time)
   # The web page: Emscripten builds it; its tests drive Chromium from Node.js
   # with packages from npm. A Node.js from elsewhere, with its own npm, will do.
-  # rsvg-convert renders the web app's icons from the project's SVG.
-  packages+=(emscripten chromium librsvg2-bin)
+  # rsvg-convert renders the web app's icons from the project's SVG; esbuild
+  # minifies the page's scripts and style.
+  packages+=(emscripten esbuild chromium librsvg2-bin)
   if ! command -v npm >/dev/null; then
     packages+=(nodejs npm)
   fi

@@ -87,7 +87,7 @@ describe('a new build', () => {
 });
 
 describe('loading and failing', () => {
-  // A fresh page, past any service worker, whose pastura.wasm request is
+  // A fresh page, past any service worker, whose pastura.wasm.gz request is
   // handled by `answer(request)`.
   async function withModuleRequest(answer, body, viewport = null) {
     const page = await session.chromium.browser.newPage();
@@ -98,7 +98,7 @@ describe('loading and failing', () => {
       await page.setBypassServiceWorker(true);
       await page.setRequestInterception(true);
       page.on('request', (request) => {
-        if (request.url().endsWith('/pastura.wasm')) {
+        if (request.url().endsWith('/pastura.wasm.gz')) {
           answer(request);
         } else {
           request.continue();

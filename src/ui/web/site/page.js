@@ -425,12 +425,30 @@
     dialogBox.hidden = true;
   }
 
-  async function loadProgram() {
-    try {
-      return await createPastura();
-    } catch {
-      throw new Error(kLoadFailure);
+  // The program's module, pastura.wasm.gz: unpacked as it arrives (a static
+  // server sends it as it is; one that unpacks it itself says so) and
+  // compiled as it is unpacked.
+  async function programModule() {
+    const response = await fetch('pastura.wasm.gz');
+    if (!response.ok) {
+      throw new Error(response.statusText);
     }
+    const unpacked = response.headers.get('Content-Encoding')?.includes('gzip');
+    const body = unpacked ? response.body : response.body.pipeThrough(new DecompressionStream('gzip'));
+    return new Response(body, {headers: {'Content-Type': 'application/wasm'}});
+  }
+
+  function loadProgram() {
+    return new Promise((resolve, reject) => {
+      const instantiateWasm = (imports, receive) => {
+        programModule().then((module) => WebAssembly.instantiateStreaming(module, imports))
+            .then(({instance, module}) => receive(instance, module), reject);
+        return {};
+      };
+      createPastura({instantiateWasm}).then(resolve, reject);
+    }).catch(() => {
+      throw new Error(kLoadFailure);
+    });
   }
 
   // The section below the dialog: the population chart at the screen's pixel

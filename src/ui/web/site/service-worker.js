@@ -7,7 +7,7 @@
 
 const kCache = 'pastura';
 const kSiteFiles = [
-  './', 'index.html', 'page.js', 'pastura.css', 'pastura.js', 'pastura.wasm', 'pastura.svg',
+  './', 'index.html', 'page.js', 'pastura.css', 'pastura.js', 'pastura.wasm.gz', 'pastura.svg',
   'pastura-192.png', 'pastura-512.png', 'manifest.webmanifest',
 ];
 
