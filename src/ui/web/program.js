@@ -14,12 +14,20 @@ Module['boardSize'] = (scale) => ({width: _pastura_board_width(scale),
 // `count` words of the module's memory at `pointer`.
 const wordsAt = (pointer, count) => Array.from(HEAP32.subarray(pointer >> 2, (pointer >> 2) + count));
 
-// A surface's pixels, viewed in place as an ImageData: valid until the next
-// call into the program.
-const surfaceImage = (pointer) => {
-  const [pixels, width, height] = wordsAt(pointer, 3);
-  return new ImageData(new Uint8ClampedArray(HEAPU8.buffer, pixels, width * height * 4),
-                       width, height);
+// The pixels of the surface whose words surfaceAt() returns, viewed in
+// place as an ImageData, which is made anew only for a new surface or a
+// grown memory: valid until the next call into the program.
+const surfaceImage = (surfaceAt) => {
+  let image = null;
+  return () => {
+    const [pixels, width, height] = wordsAt(surfaceAt(), 3);
+    if (!image || image.data.buffer !== HEAPU8.buffer || image.data.byteOffset !== pixels ||
+        image.width !== width || image.height !== height) {
+      image = new ImageData(new Uint8ClampedArray(HEAPU8.buffer, pixels, width * height * 4),
+                            width, height);
+    }
+    return image;
+  };
 };
 
 // A text given to the program, in its memory for the call `use(pointer,
@@ -48,7 +56,7 @@ Module['openDialog'] = (page, seed, scale) => {
     step: () => _pastura_step(),
     setScale: (scale) => _pastura_set_scale(scale),
     showWholeBoard: () => _pastura_show_whole_board(),
-    boardImage: () => surfaceImage(_pastura_board_surface()),
+    boardImage: surfaceImage(() => _pastura_board_surface()),
     // The session so far as a link's run.
     run: () => UTF8ToString(_pastura_run()),
     // Plays a link's run; returns why it is malformed, or ''.
@@ -62,6 +70,6 @@ Module['openDialog'] = (page, seed, scale) => {
     // [left, top, right, bottom].
     chart: (scale) => Array.from({length: _pastura_draw_chart(scale)},
                                  (_, i) => wordsAt(_pastura_chart_part(i), 4)),
-    chartImage: () => surfaceImage(_pastura_chart_surface()),
+    chartImage: surfaceImage(() => _pastura_chart_surface()),
   };
 };
