@@ -141,6 +141,17 @@ describe('loading and failing', () => {
     }, kPhone);
   });
 
+  test('a module the server sends as Content-Encoding: gzip loads as well', kCase, async () => {
+    const server = await serveSite(site, {gzipEncoded: true});
+    try {
+      const {page, problems} = await openPage(session.chromium.browser, server.url);
+      assert.deepEqual(problems, []);
+      await page.close();
+    } finally {
+      await server.close();
+    }
+  });
+
   test('a module that cannot be fetched gives one plain sentence', kCase, async () => {
     await withModuleRequest((request) => request.respond({status: 404, body: ''}), async (page) => {
       await page.evaluate(() => window.pastura.ready.catch(() => {}));

@@ -376,13 +376,16 @@ describe('the address and visibility', () => {
     });
   });
 
-  test('a malformed link shows one line, as text', kCase, async () => {
-    await withPage('?run=3p<b>x', async (page) => {
-      await page.evaluate(() => window.pastura.ready.catch(() => {}));
-      const error = await page.$eval('#error', (p) => [p.textContent, p.children.length]);
-      assert.deepEqual(error, ['Pastura: bad link: run: \'<\' at character 3 is no press or tick', 0]);
-    }, {waitReady: false});
-  });
+  // A NUL byte too: the run is read whole, not up to it.
+  for (const [run, fault] of [['3p<b>x', "'<' at character 3"], ['3p%00', "'\\x00' at character 3"]]) {
+    test(`a malformed link shows one line, as text (${run})`, kCase, async () => {
+      await withPage(`?run=${run}`, async (page) => {
+        await page.evaluate(() => window.pastura.ready.catch(() => {}));
+        const error = await page.$eval('#error', (p) => [p.textContent, p.children.length]);
+        assert.deepEqual(error, [`Pastura: bad link: run: ${fault} is no press or tick`, 0]);
+      }, {waitReady: false});
+    });
+  }
 
   test('a very long bad seed is shown cut short', kCase, async () => {
     await withPage(`?seed=${'9'.repeat(10000)}`, async (page) => {

@@ -1,5 +1,7 @@
 // A static file server for the built site on 127.0.0.1 and a free port,
-// answering as python3 -m http.server does: each file with its date.
+// answering as python3 -m http.server does: each file with its date; with
+// `gzipEncoded`, as some servers do, a .gz file as the file it packs, sent
+// with Content-Encoding: gzip.
 'use strict';
 
 const fs = require('node:fs');
@@ -17,7 +19,7 @@ const kTypes = {
 };
 
 // Resolves to {url, close()} once listening.
-function serveSite(root) {
+function serveSite(root, {gzipEncoded = false} = {}) {
   const server = http.createServer((request, response) => {
     const name = decodeURIComponent(new URL(request.url, 'http://host').pathname);
     const file = path.join(root, name.endsWith('/') ? `${name}index.html` : name);
@@ -39,8 +41,11 @@ function serveSite(root) {
         response.writeHead(304).end();
         return;
       }
-      response.writeHead(200, {'Content-Type': kTypes[path.extname(file)] ?? 'application/octet-stream',
-                               'Last-Modified': modified.toUTCString()});
+      const encoded = gzipEncoded && file.endsWith('.gz');
+      const type = kTypes[path.extname(encoded ? file.slice(0, -3) : file)];
+      response.writeHead(200, {'Content-Type': type ?? 'application/octet-stream',
+                               'Last-Modified': modified.toUTCString(),
+                               ...(encoded && {'Content-Encoding': 'gzip'})});
       response.end(body);
     });
   });
