@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the web page with Emscripten into build-web/site/: index.html, the
-# page's script and style, pastura.js and pastura.wasm, and the icon. The
+# page's script and style, pastura.js and pastura.wasm.gz, and the icon. The
 # folder is the whole site: serve it from any static host, or locally with
 # `python3 -m http.server` in it.
 set -euo pipefail
