@@ -40,6 +40,9 @@ class DeviceScale {
     return (std::int64_t{logical} * fixed_ + kOne / 2) >> kFractionBits;
   }
 
+  // The scale drawn at, after the limits and the rounding above.
+  double Value() const { return static_cast<double>(fixed_) / kOne; }
+
   DevicePen Pen(std::int32_t logicalWidth) const {
     const std::int32_t logical = std::max(logicalWidth, std::int32_t{1});
     return {std::max<std::int64_t>(ToDevice(logical), 1), ToDevice(logical / 2)};

@@ -1,7 +1,8 @@
 // The main dialog on a high-density display (run with QT_SCALE_FACTOR=2):
 // its board is drawn at the window's pixel ratio, pixel for pixel what the
 // shared surface draws at that scale after the same session, and the window
-// shows those pixels unscaled.
+// shows those pixels unscaled. On a display above the most scale a surface
+// draws at (QT_SCALE_FACTOR=5) the board fills the window's size all the same.
 
 #include <QImage>
 #include <QTest>
@@ -80,6 +81,26 @@ class SimDialogScaleTest : public QObject {
         }
       }
     }
+  }
+
+  // Drawn at scale 4 and shown at the window's 5, the grid's right edge
+  // lands where the window's grid has it.
+  void boardFillsTheWindowAboveTheMostScale() {
+    if (qApp->devicePixelRatio() != 5.0) {
+      QSKIP("run with QT_SCALE_FACTOR=5");
+    }
+    CWorld world;
+    Schedule schedule;
+    CSimDialog dialog(world, schedule);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    PlaySession(dialog.Controller());
+    QCOMPARE(dialog.Surface().Width(), 4 * 662);
+
+    const QRgb gridLine = dialog.Surface().At(1678, 1640);  // logical (419.5, 410)
+    QVERIFY(gridLine != kSurfaceBackground);
+    const QImage window = dialog.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(window.pixel(2097, 2050), gridLine);
   }
 };
 

@@ -1,6 +1,5 @@
 #include "ui/qt/populations_window.h"
 
-#include <QImage>
 #include <QPainter>
 #include <QShowEvent>
 #include <QWindow>
@@ -8,7 +7,7 @@
 #include "app/dialog_layout.h"
 #include "ui/qt/fixed_size_box.h"
 #include "ui/qt/latin1.h"
-#include "ui/qt/surface_rect.h"
+#include "ui/qt/shown_surface.h"
 
 CPopulationsWindow::CPopulationsWindow(const DialogController& controller, QWidget* dialog)
     : QWidget(dialog, kFixedSizeBoxFlags),
@@ -31,7 +30,7 @@ void CPopulationsWindow::Refresh() {
   }
   chart_->Draw(controller_.History(), controller_.Counts());
   for (const DeviceRect& redrawn : chart_->Redrawn()) {
-    update(SurfaceRect(redrawn, scale_));
+    update(SurfaceRect(chart_->Surface(), redrawn));
   }
 }
 
@@ -46,11 +45,7 @@ void CPopulationsWindow::FollowPixelRatio() {
 
 // The surface's buffer, wrapped without a copy.
 void CPopulationsWindow::paintEvent(QPaintEvent*) {
-  const RasterSurface& surface = chart_->Surface();
-  QImage chart(reinterpret_cast<const uchar*>(surface.Pixels().data()), surface.Width(),
-               surface.Height(), static_cast<qsizetype>(surface.Width()) * 4, QImage::Format_RGB32);
-  chart.setDevicePixelRatio(scale_);
-  QPainter(this).drawImage(QPoint(0, 0), chart);
+  QPainter(this).drawImage(QPoint(0, 0), SurfaceImage(chart_->Surface()));
 }
 
 void CPopulationsWindow::showEvent(QShowEvent* event) {

@@ -4,7 +4,6 @@
 #include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
-#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
@@ -27,7 +26,7 @@
 #include "ui/qt/fixed_size_box.h"
 #include "ui/qt/latin1.h"
 #include "ui/qt/populations_window.h"
-#include "ui/qt/surface_rect.h"
+#include "ui/qt/shown_surface.h"
 
 namespace {
 
@@ -237,7 +236,7 @@ void CSimDialog::ShowBoard() {
   if (changed.IsEmpty()) {
     return;
   }
-  update(SurfaceRect(changed, board_.Scale()));
+  update(SurfaceRect(board_.Surface(), changed));
 }
 
 void CSimDialog::ShowPopulations() {
@@ -255,12 +254,8 @@ void CSimDialog::FollowPixelRatio() {
 // The surface's buffer, wrapped without a copy; the painter is clipped to the
 // part to repaint, so only that is copied to the window.
 void CSimDialog::paintEvent(QPaintEvent*) {
-  const RasterSurface& surface = board_.Surface();
-  QImage board(reinterpret_cast<const uchar*>(surface.Pixels().data()), surface.Width(),
-               surface.Height(), static_cast<qsizetype>(surface.Width()) * 4, QImage::Format_RGB32);
-  board.setDevicePixelRatio(board_.Scale());
   QPainter painter(this);
-  painter.drawImage(QPoint(0, 0), board);
+  painter.drawImage(QPoint(0, 0), SurfaceImage(board_.Surface()));
 }
 
 // Only the dialog's own showing and hiding count, not the window system's
