@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "app/quote.h"
+#include "app/start_options.h"
 
 std::variant<std::string, SessionRefusal> ReadScriptFile(const std::string& path) {
   const bool fromInput = path == "-";
@@ -34,6 +35,10 @@ std::variant<std::string, SessionRefusal> ReadScriptFile(const std::string& path
   return text;
 }
 
+namespace {
+
+// The session in the file at `path`, played from `seed` unless it names its
+// own, or with no file an empty session at `seed`, else at the default seed.
 std::variant<SessionScript, SessionRefusal> OpenSession(const std::optional<std::string>& path,
                                                         std::optional<std::uint32_t> seed) {
   if (!path) {
@@ -44,4 +49,21 @@ std::variant<SessionScript, SessionRefusal> OpenSession(const std::optional<std:
     return std::move(*refusal);
   }
   return ReadSession(std::get<std::string>(text), seed);
+}
+
+}  // namespace
+
+std::variant<OpeningSession, SessionRefusal> OpenFromArguments(std::span<char* const> arguments) {
+  auto options = ParseStartOptions(arguments);
+  if (auto* complaint = std::get_if<std::string>(&options)) {
+    return SessionRefusal{std::move(*complaint), true};
+  }
+  const StartOptions& start = std::get<StartOptions>(options);
+  auto session = OpenSession(start.sessionFile, start.seed);
+  if (auto* refusal = std::get_if<SessionRefusal>(&session)) {
+    return std::move(*refusal);
+  }
+  SessionScript& opened = std::get<SessionScript>(session);
+  return OpeningSession{opened.seed,
+                        start.sessionFile ? std::optional(std::move(opened.script)) : std::nullopt};
 }

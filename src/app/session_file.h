@@ -1,5 +1,5 @@
 // Sessions from files: a script's whole text read as the player reads it,
-// and the session a desktop program opens with. A file is read up to
+// and the session a desktop program opens with, from its own arguments. A file is read up to
 // kMaxScriptBytes, so that one without end (a device, a pipe) is refused
 // without holding more than that.
 #pragma once
@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <variant>
 
@@ -21,8 +22,15 @@ inline constexpr std::size_t kMaxScriptBytes = std::size_t{64} << 20;
 // input.
 std::variant<std::string, SessionRefusal> ReadScriptFile(const std::string& path);
 
-// The session to open: the one in the file at `path`, played from `seed`
-// unless it names its own (both is a usage error), or with no file an empty
-// session at `seed`, else at the default seed.
-std::variant<SessionScript, SessionRefusal> OpenSession(const std::optional<std::string>& path,
-                                                        std::optional<std::uint32_t> seed);
+// What a desktop program opens with: the spawn generator's seed, and the
+// session to play first when a file named one.
+struct OpeningSession {
+  std::uint32_t seed = 0;
+  std::optional<Script> script;
+};
+
+// The session the program's own arguments (app/start_options.h) open with:
+// the one in the file they name, played from --seed unless it names its own
+// (both is a usage error), or with no file none, at --seed else at the
+// default seed. A bad option is refused as a usage error.
+std::variant<OpeningSession, SessionRefusal> OpenFromArguments(std::span<char* const> arguments);

@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <optional>
-#include <string>
 #include <variant>
 
 #include "app/session_file.h"
@@ -19,15 +18,10 @@ int main(int argc, char** argv) {
   std::optional<StartupFailureGuard> startup(std::in_place);
   CSimApp app(argc, argv);
   startup.reset();
-  const auto options = ParseStartOptions({argv, static_cast<std::size_t>(argc)});
-  if (const auto* complaint = std::get_if<std::string>(&options)) {
-    return command_line::Refuse(SessionRefusal{*complaint, true});
-  }
-  const StartOptions& start = std::get<StartOptions>(options);
-  const auto session = OpenSession(start.sessionFile, start.seed);
-  if (const auto* refusal = std::get_if<SessionRefusal>(&session)) {
+  const auto opening = OpenFromArguments({argv, static_cast<std::size_t>(argc)});
+  if (const auto* refusal = std::get_if<SessionRefusal>(&opening)) {
     return command_line::Refuse(*refusal);
   }
-  const SessionScript& opened = std::get<SessionScript>(session);
-  return app.InitInstance(opened.seed, start.sessionFile ? &opened.script : nullptr);
+  const OpeningSession& session = std::get<OpeningSession>(opening);
+  return app.InitInstance(session.seed, session.script ? &*session.script : nullptr);
 }

@@ -11,7 +11,6 @@
 #include <cstdlib>
 #include <optional>
 #include <span>
-#include <string>
 #include <variant>
 
 #include "app/session_file.h"
@@ -25,16 +24,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   if (const auto request = FindInfoRequest(arguments)) {
     return command_line::AnswerInfoRequest(*request);
   }
-  const auto options = ParseStartOptions(arguments);
-  if (const auto* complaint = std::get_if<std::string>(&options)) {
-    return command_line::Refuse(SessionRefusal{*complaint, true});
-  }
-  const StartOptions& start = std::get<StartOptions>(options);
-  const auto session = OpenSession(start.sessionFile, start.seed);
-  if (const auto* refusal = std::get_if<SessionRefusal>(&session)) {
+  const auto opening = OpenFromArguments(arguments);
+  if (const auto* refusal = std::get_if<SessionRefusal>(&opening)) {
     return command_line::Refuse(*refusal);
   }
-  const SessionScript& opened = std::get<SessionScript>(session);
+  const OpeningSession& session = std::get<OpeningSession>(opening);
   CSimApp app(instance);
-  return app.InitInstance(opened.seed, start.sessionFile ? &opened.script : nullptr);
+  return app.InitInstance(session.seed, session.script ? &*session.script : nullptr);
 }
