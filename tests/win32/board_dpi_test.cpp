@@ -10,19 +10,16 @@
 
 #include <cstdint>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "app/dialog_units.h"
 #include "check.h"
 #include "render/raster_surface.h"
 #include "resource.h"
+#include "running_dialog.h"
 #include "sim/board.h"
-#include "sim/tick.h"
 #include "sim/world.h"
-#include "ui/win32/sim_dialog.h"
 #include "ui/win32/window_scale.h"
-#include "wait_for_dialog.h"
 #include "window_pixels.h"
 
 namespace {
@@ -38,16 +35,9 @@ bool ShowsWorldAt(HWND dialog, CWorld& world, double scale) {
 }  // namespace
 
 int main() {
-  CWorld world;
-  Schedule schedule;
-  std::thread ui([&] {
-    CSimDialog dialog(GetModuleHandleA(nullptr), world, schedule);
-    dialog.DoModal();
-  });
-  HWND dialog = WaitForDialog();
-  Check(dialog != nullptr, "no dialog \"Pastura\" within 10 s");
-  if (dialog != nullptr) {
-    Check(WaitForStartupTick(dialog), "no start-up tick within 10 s");
+  RunningDialog running;
+  if (HWND dialog = running.Window()) {
+    CWorld& world = running.World();
     Check(WindowDpi(dialog) == 144, "the window is at " + std::to_string(WindowDpi(dialog)) +
                                         " DPI, not 144: run in the prefix set to 144");
     const BoardShown first(dialog);
@@ -70,8 +60,6 @@ int main() {
     SendMessageA(dialog, WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
     Check(ShowsWorldAt(dialog, world, 2.0),
           "the board after a change to 192 DPI differs from scale 2");
-    PostMessageA(dialog, WM_CLOSE, 0, 0);
   }
-  ui.join();
   return failures == 0 ? 0 : 1;
 }

@@ -10,15 +10,12 @@
 
 #include <cstdio>
 #include <string>
-#include <thread>
 
 #include "app/timers.h"
 #include "check.h"
 #include "resource.h"
-#include "sim/tick.h"
+#include "running_dialog.h"
 #include "sim/world.h"
-#include "ui/win32/sim_dialog.h"
-#include "wait_for_dialog.h"
 
 namespace {
 
@@ -78,16 +75,9 @@ void CheckRedrawWipes(HWND dialog, CWorld& world, const Redraw& redraw) {
 }  // namespace
 
 int main() {
-  CWorld world;
-  Schedule schedule;
-  std::thread ui([&] {
-    CSimDialog dialog(GetModuleHandleA(nullptr), world, schedule);
-    dialog.DoModal();
-  });
-  HWND dialog = WaitForDialog();
-  Check(dialog != nullptr, "no dialog \"Pastura\" within 10 s");
-  if (dialog != nullptr) {
-    Check(WaitForStartupTick(dialog), "no start-up tick within 10 s");
+  RunningDialog running;
+  if (HWND dialog = running.Window()) {
+    CWorld& world = running.World();
     RECT list;
     GetWindowRect(GetDlgItem(dialog, IDC_REPORT), &list);
     POINT listCorner{list.left, list.top};
@@ -98,8 +88,6 @@ int main() {
           Redraw{"Paint", WM_COMMAND, IDC_PAINT}}) {
       CheckRedrawWipes(dialog, world, redraw);
     }
-    PostMessageA(dialog, WM_CLOSE, 0, 0);
   }
-  ui.join();
   return failures == 0 ? 0 : 1;
 }

@@ -9,7 +9,6 @@
 #include <windows.h>
 
 #include <string>
-#include <thread>
 
 #include "app/dialog_controller.h"
 #include "app/timers.h"
@@ -17,8 +16,7 @@
 #include "player_window.h"
 #include "render/population_chart.h"
 #include "resource.h"
-#include "ui/win32/dialog_keys.h"
-#include "ui/win32/sim_dialog.h"
+#include "running_dialog.h"
 #include "wait_for_dialog.h"
 #include "window_pixels.h"
 
@@ -45,17 +43,8 @@ void CheckSystemMenuEntries(HWND dialog) {
 }  // namespace
 
 int main() {
-  CWorld world;
-  Schedule schedule;
-  std::thread ui([&] {
-    DialogKeys keys;
-    CSimDialog dialog(GetModuleHandleA(nullptr), world, schedule);
-    dialog.DoModal();
-  });
-  HWND dialog = WaitForDialog();
-  Check(dialog != nullptr, "no dialog \"Pastura\" within 10 s");
-  if (dialog != nullptr) {
-    Check(WaitForStartupTick(dialog), "no start-up tick within 10 s");
+  RunningDialog running;
+  if (HWND dialog = running.Window()) {
     CheckSystemMenuEntries(dialog);
     HWND plant = GetDlgItem(dialog, IDC_PLANT);
     PressKey(plant, 'S');
@@ -91,8 +80,6 @@ int main() {
           "the Populations window does not show the player's chart");
     PressKey(plant, 'P');
     Check(WaitFor([] { return PopulationsWindow() == nullptr; }), "P does not close it again");
-    PostMessageA(dialog, WM_CLOSE, 0, 0);
   }
-  ui.join();
   return failures == 0 ? 0 : 1;
 }
