@@ -1,5 +1,6 @@
 #include "ui/win32/populations_window.h"
 
+#include <cmath>
 #include <string>
 
 #include "app/dialog_layout.h"
@@ -10,7 +11,7 @@
 namespace {
 
 constexpr char kClassName[] = "PasturaPopulations";
-constexpr LONG kGap = 8;  // between the dialog and the window beside it
+constexpr LONG kGap = 8;  // between the dialog and the window beside it, at scale 1
 
 std::string Title() {
   std::string title(dialog_layout::kPopulationsEntryText);
@@ -54,7 +55,8 @@ void CPopulationsWindow::Refresh() {
 
 // Fixed in size, with a close box; owned by the dialog, so that it stays
 // above it and is destroyed with it. It opens right of the dialog, or left
-// of it where only that side has room.
+// of it where only that side has room, a gap apart that grows with the
+// dialog's display scale.
 bool CPopulationsWindow::Create(HWND dialog) {
   WNDCLASSEXA windowClass{};
   windowClass.cbSize = sizeof windowClass;
@@ -76,8 +78,9 @@ bool CPopulationsWindow::Create(HWND dialog) {
   GetWindowRect(dialog, &dialogFrame);
   GetWindowRect(window_, &frame);
   const LONG width = frame.right - frame.left;
-  const LONG right = dialogFrame.right + kGap;
-  const LONG left = dialogFrame.left - kGap - width;
+  const auto gap = static_cast<LONG>(std::lround(kGap * ScaleOfDpi(WindowDpi(dialog))));
+  const LONG right = dialogFrame.right + gap;
+  const LONG left = dialogFrame.left - gap - width;
   const RECT workArea = WorkArea(dialog);
   const bool rightHasRoom = right + width <= workArea.right;
   PlaceWindow(window_, {rightHasRoom || left < workArea.left ? right : left, dialogFrame.top});
