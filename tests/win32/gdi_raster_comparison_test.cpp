@@ -21,6 +21,7 @@
 #include "sim/world.h"
 #include "ui/win32/board_bitmap.h"
 #include "ui/win32/gdi_draw_context.h"
+#include "ui/win32/top_down_dib.h"
 
 namespace {
 
@@ -47,13 +48,7 @@ class GdiRasterComparison : public testing::Test {
   std::int64_t DifferingPixels() const {
     const int width = raster.Width();
     const int height = raster.Height();
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = TopDownDib(width, height);
     std::vector<std::uint32_t> shown(static_cast<std::size_t>(width) * height);
     HDC dc = board.DeviceContext();
     const int rows = GetDIBits(dc, static_cast<HBITMAP>(GetCurrentObject(dc, OBJ_BITMAP)), 0,

@@ -10,15 +10,10 @@
 
 #include "render/raster_surface.h"
 #include "resource.h"
+#include "ui/win32/top_down_dib.h"
 
 inline std::vector<std::uint32_t> ClientPixels(HWND window, int width, int height) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // top-down rows
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO info = TopDownDib(width, height);
   void* bits = nullptr;
   HDC shown = GetDC(window);
   HDC memory = CreateCompatibleDC(shown);

@@ -10,9 +10,15 @@ WORD CommandOf(WPARAM key, HWND root) {
   if (key == VK_F1) {
     return ID_HELP;
   }
+  return GetWindow(root, GW_OWNER) == nullptr ? PopulationsKeyCommand(key) : 0;
+}
+
+}  // namespace
+
+WORD PopulationsKeyCommand(WPARAM key) {
   const bool plain =
       GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0 && GetKeyState(VK_SHIFT) >= 0;
-  if (!plain || GetWindow(root, GW_OWNER) != nullptr) {
+  if (!plain) {
     return 0;
   }
   if (key == static_cast<WPARAM>(dialog_layout::kPopulationsKey)) {
@@ -23,8 +29,6 @@ WORD CommandOf(WPARAM key, HWND root) {
   }
   return 0;
 }
-
-}  // namespace
 
 DialogKeys::DialogKeys()
     : hook_(SetWindowsHookExA(WH_MSGFILTER, FilterMessage, nullptr, GetCurrentThreadId())) {}

@@ -11,6 +11,10 @@
 
 inline constexpr WORD ID_HELP = 0xE146;
 
+// The command P or S stands for, pressed without modifiers (IDM_CHART,
+// IDM_STEP); 0 for any other key, or with a modifier held.
+WORD PopulationsKeyCommand(WPARAM key);
+
 class DialogKeys {
  public:
   DialogKeys();

@@ -13,7 +13,7 @@ struct Entry {
   char key;
 };
 
-// The entries after About.
+// The entries beside About.
 constexpr Entry kEntries[] = {
     {IDM_CHART, dialog_layout::kPopulationsEntryText, dialog_layout::kPopulationsKey},
     {IDM_STEP, dialog_layout::kStepEntryText, dialog_layout::kStepKey},

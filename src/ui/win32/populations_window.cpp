@@ -5,6 +5,8 @@
 
 #include "app/dialog_layout.h"
 #include "resource.h"
+#include "ui/win32/dialog_keys.h"
+#include "ui/win32/top_down_dib.h"
 #include "ui/win32/window_centring.h"
 #include "ui/win32/window_scale.h"
 
@@ -116,13 +118,7 @@ LRESULT CPopulationsWindow::OnPaint() {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(window_, &paint);
   const RasterSurface& surface = chart_->Surface();
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = surface.Width();
-  info.bmiHeader.biHeight = -surface.Height();
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO info = TopDownDib(surface.Width(), surface.Height());
   SetDIBitsToDevice(
       dc, 0, 0, static_cast<DWORD>(surface.Width()), static_cast<DWORD>(surface.Height()), 0, 0, 0,
       static_cast<UINT>(surface.Height()), surface.Pixels().data(), &info, DIB_RGB_COLORS);
@@ -132,14 +128,9 @@ LRESULT CPopulationsWindow::OnPaint() {
 
 LRESULT CPopulationsWindow::OnKeyDown(WPARAM key) {
   HWND dialog = GetWindow(window_, GW_OWNER);
-  const bool plain =
-      GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0 && GetKeyState(VK_SHIFT) >= 0;
-  if (plain && IsWindowEnabled(dialog)) {
-    if (key == static_cast<WPARAM>(dialog_layout::kPopulationsKey)) {
-      PostMessageA(dialog, WM_COMMAND, IDM_CHART, 0);
-    } else if (key == static_cast<WPARAM>(dialog_layout::kStepKey)) {
-      PostMessageA(dialog, WM_COMMAND, IDM_STEP, 0);
-    }
+  const WORD command = PopulationsKeyCommand(key);
+  if (command != 0 && IsWindowEnabled(dialog)) {
+    PostMessageA(dialog, WM_COMMAND, command, 0);
   }
   return 0;
 }
