@@ -14,17 +14,8 @@
 #include "app/timers.h"
 #include "render/raster_surface.h"
 #include "ui/qt/populations_window.h"
+#include "ui/qt/shown_surface.h"
 #include "ui/qt/sim_dialog.h"
-
-namespace {
-
-QImage SurfaceImage(const RasterSurface& surface) {
-  return QImage(reinterpret_cast<const uchar*>(surface.Pixels().data()), surface.Width(),
-                surface.Height(), static_cast<qsizetype>(surface.Width()) * 4,
-                QImage::Format_RGB32);
-}
-
-}  // namespace
 
 class ReplayPngTest : public QObject {
   Q_OBJECT

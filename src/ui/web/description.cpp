@@ -3,7 +3,9 @@
 #include <charconv>
 #include <cstdint>
 #include <initializer_list>
+#include <span>
 #include <string_view>
+#include <vector>
 
 #include "app/dialog_layout.h"
 #include "app/dialog_units.h"
@@ -45,7 +47,7 @@ std::string Member(std::string_view name, const std::string& value) {
   return Text(name) + ':' + value;
 }
 
-std::string Joined(char open, std::initializer_list<std::string> items, char close) {
+std::string Joined(char open, std::span<const std::string> items, char close) {
   std::string joined(1, open);
   for (const std::string& item : items) {
     joined += (joined.size() > 1 ? "," : "") + item;
@@ -55,6 +57,10 @@ std::string Joined(char open, std::initializer_list<std::string> items, char clo
 
 std::string Object(std::initializer_list<std::string> members) {
   return Joined('{', members, '}');
+}
+
+std::string Array(std::span<const std::string> items) {
+  return Joined('[', items, ']');
 }
 
 std::string Pixels(const dialog_layout::UnitRect& rect) {
@@ -92,13 +98,13 @@ std::string Control(const dialog_layout::Control& control) {
 }
 
 std::string MainDialog() {
-  std::string controls = "[";
+  std::vector<std::string> controls;
   for (const dialog_layout::Control& control : dialog_layout::kMainDialogControls) {
-    controls += (controls.size() > 1 ? "," : "") + Control(control);
+    controls.push_back(Control(control));
   }
   return Object({Member("caption", Text(dialog_layout::kMainDialogCaption)),
                  Member("size", Size(dialog_layout::kMainDialogSize)),
-                 Member("controls", controls + ']'), Member("startupTimer", Number(TIMER_STARTUP)),
+                 Member("controls", Array(controls)), Member("startupTimer", Number(TIMER_STARTUP)),
                  Member("stepTimer", Number(TIMER_STEP))});
 }
 
