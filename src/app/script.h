@@ -67,6 +67,10 @@ struct SessionRefusal {
   std::string message;
   bool misused = false;
   bool unreadable = false;
+
+  // What a program ends with on it: 1 for a file that cannot be read, 2 for
+  // bad input or a usage error.
+  int ExitCode() const { return unreadable ? 1 : 2; }
 };
 
 std::variant<SessionScript, SessionRefusal> ReadSession(std::string_view text,

@@ -48,7 +48,7 @@ std::optional<std::string> PathsClash(const Options& options) {
 }
 
 [[noreturn]] void Refuse(SessionRefusal& refusal) {
-  throw Refusal{std::move(refusal.message), refusal.unreadable ? kFileError : kUsageError,
+  throw Refusal{std::move(refusal.message), static_cast<ExitCode>(refusal.ExitCode()),
                 refusal.misused};
 }
 

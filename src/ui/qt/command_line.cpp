@@ -43,7 +43,7 @@ int Refuse(const SessionRefusal& refusal) {
   if (refusal.misused) {
     std::fprintf(stderr, "%.*s\n", static_cast<int>(kUsage.size()), kUsage.data());
   }
-  return refusal.unreadable ? 1 : 2;
+  return refusal.ExitCode();
 }
 
 }  // namespace command_line

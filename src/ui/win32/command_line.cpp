@@ -56,7 +56,7 @@ int Refuse(const SessionRefusal& refusal) {
     text += std::string(kUsage) + "\n";
   }
   Tell(text, true);
-  return refusal.unreadable ? 1 : 2;
+  return refusal.ExitCode();
 }
 
 }  // namespace command_line
